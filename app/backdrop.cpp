@@ -1,0 +1,70 @@
+#include "app/backdrop.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "app/screens.h"
+#include "drill/drill_screen.h"
+#include "pictures/wallpaper_chooser.h"
+
+namespace {
+constexpr std::int32_t kWrapAbove = 10000;
+constexpr std::int32_t kWrapTo = 10;  // past the start-up steps, so none runs twice
+}  // namespace
+
+TForm10::TForm10() : ui::Form("Form10") {
+  setWindowTitle(QStringLiteral("Form10"));
+  SetColor(QColor(0x00, 0x00, 0x80));
+  SetFrame(ui::Frame::Sizeable);
+  Place(21, 69, 127, 149, true);
+  Timer1 = new ui::Timer(this, "Timer1", 10);
+  ui::Connect(Timer1, &QTimer::timeout, this, &TForm10::Timer1Timer);
+}
+
+void TForm10::Timer1Timer() {
+  ++StartupTick;
+  if (StartupTick > kWrapAbove) StartupTick = kWrapTo;
+  switch (StartupTick) {
+    case 1:
+      SetFrame(ui::Frame::None);
+      break;
+    case 3: {
+      // Cover the whole screen it is on, also where no window manager would
+      // maximise it.
+      const QScreen* s = QGuiApplication::screenAt(pos());
+      if (!s) s = QGuiApplication::primaryScreen();
+      if (s) {
+        const QRect area = s->geometry();
+        Place(area.x(), area.y(), area.width(), area.height(), false);
+      }
+      ui::SetVisible(this, true);
+      break;
+    }
+    case 4:
+      ui::SetVisible(Form9, true);
+      break;
+    case 5:
+      ui::RaiseToTop(PORONKA);
+      break;
+    case 6:
+      ui::RaiseToTop(Form9);
+      break;
+    case 7:
+      PORONKA->Button13Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm10::FormActivate() {
+  ui::RaiseToTop(PORONKA);
+  ui::RaiseToTop(Form9);
+}
+
+// Without a window manager a click activates nothing by itself.
+void TForm10::mousePressEvent(QMouseEvent* event) {
+  ui::Form::mousePressEvent(event);
+  ui::RunHandler([this] { FormActivate(); });
+}

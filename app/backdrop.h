@@ -1,0 +1,25 @@
+// The backdrop: a frameless navy window over the whole screen, behind the
+// drill. Its timer brings the program up, step by step, once.
+#pragma once
+
+#include <cstdint>
+
+#include "app/ui.h"
+
+class TForm10 : public ui::Form {
+  Q_OBJECT
+ public:
+  TForm10();
+
+  std::int32_t StartupTick = 0;
+
+  ui::Timer* Timer1;
+
+ public Q_SLOTS:
+  void Timer1Timer();   // the start-up sequencer, every 10 ms
+  void FormActivate();  // keeps the drill screen and the chooser in front
+
+ protected:
+  void Activated() override { FormActivate(); }
+  void mousePressEvent(QMouseEvent* event) override;
+};

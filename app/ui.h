@@ -1,0 +1,310 @@
+// The small layer between the screens and Qt. Each operation the screens use
+// has one function or class here, with the behaviour the screens count on
+// where plain Qt differs (timer intervals, key preview, retained canvases,
+// one error box for failing handlers).
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <stdexcept>
+
+class QMessageBox;
+
+namespace ui {
+
+// ---------------------------------------------------------------- failures
+
+// A handler that cannot go on throws this; Dispatch() ends the handler,
+// shows the message and lets the event loop carry on.
+class HandlerError : public std::runtime_error {
+ public:
+  explicit HandlerError(const QString& message);
+  QString message() const { return QString::fromUtf8(what()); }
+};
+
+// Shows `message` in the application-modal error box without a nested event
+// loop. A second failure while the box is up replaces its text.
+void ShowError(const QString& message);
+QMessageBox* ErrorBox();  // nullptr until the first failure
+int ErrorCount();         // failures shown since start
+
+// The one place where a failing handler is caught. Every entry from Qt into
+// the screens' handlers goes through here.
+void RunHandler(const std::function<void()>& handler) noexcept;
+
+template <class Sender, class Fn, class Obj>
+void Connect(Sender* sender, Fn signal, Obj* target, void (Obj::*handler)()) {
+  QObject::connect(sender, signal, target, [target, handler] { RunHandler([=] { (target->*handler)(); }); });
+}
+
+// ----------------------------------------------------------- conversions
+
+QString IntToText(std::int32_t value);
+// Decimal, optional sign, surrounding blanks allowed; anything else (an empty
+// text, a fraction, a value out of 32-bit range) throws HandlerError with
+// "'<text>' は整数ではありません".
+std::int32_t TextToInt(const QString& text);
+
+// ------------------------------------------------------- random and clock
+
+// Seed := ((h*60+m)*60+s)*1000+ms of the UTC clock.
+void SeedRandom();
+// Seed := seed*134775813+1 mod 2^32; result (n*seed) div 2^32.
+std::int32_t RandomBelow(std::int32_t n);
+// Same step; seed / 2^32.
+double RandomReal();
+
+std::uint32_t RandomSeed();
+void SetRandomSeed(std::uint32_t seed);
+// For tests: where SeedRandom reads the time (nullptr: the UTC clock).
+void SetClock(std::function<QTime()> clock);
+// For tests: every RandomReal returns `value` (the seed still steps).
+void ForceRandomReal(std::optional<double> value);
+
+// ------------------------------------------------------------------ sound
+
+void Beep();
+int BeepCount();  // beeps since start, for tests (offscreen has no sound)
+
+// --------------------------------------------------------------- pictures
+
+// Rectangles as left, top, right, bottom; right and bottom exclusive.
+struct Rect {
+  int left, top, right, bottom;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+};
+
+// Stretch copy of `src` (source rect) onto `dest` (dest rect), plain copy.
+void CopyArea(QImage& dest, const Rect& destRect, const QImage& src, const Rect& srcRect);
+// Draws `picture` at its own size with its top-left at x, y. An empty
+// picture draws nothing. Returns whether anything was drawn.
+bool DrawPicture(QImage& canvas, int x, int y, const QImage& picture);
+// The picture of a resource; an empty picture when it cannot be read.
+QImage StoredPicture(const char* resource);
+
+// ------------------------------------------------------------------ fonts
+
+// Points at 96 pixels per inch, rounded: 28 points are 37 pixels.
+int PointsToPixels(int points);
+int PixelsToPoints(int pixels);
+// Maps the layouts' font names onto the faces this machine has.
+void InstallFonts();
+
+// ------------------------------------------------------------- components
+
+// A picture control. It paints on its screen (transparent), either at the
+// picture's own size from the top-left corner, clipped, or stretched to fill.
+class Image : public QWidget {
+  Q_OBJECT
+ public:
+  Image(QWidget* parent, const char* name, bool stretch);
+
+  const QImage& Picture() const { return picture_; }
+  // A copy: drawing on either picture later leaves the other alone.
+  void SetPicture(const QImage& picture);
+  // The picture to draw on. An image without a picture first gets a white
+  // bitmap of the control's current size, which then clips all drawing.
+  QImage& Canvas();
+  bool Stretch() const { return stretch_; }
+  void SetLeft(int left) { move(left, y()); }
+  void SetTop(int top) { move(x(), top); }
+
+ Q_SIGNALS:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
+  bool stretch_;
+  bool pressed_ = false;
+};
+
+// A label that, unless its size is fixed, sizes itself to its text and keeps
+// its left and top.
+class Label : public QLabel {
+  Q_OBJECT
+ public:
+  Label(QWidget* parent, const char* name, bool autoSize);
+
+  void SetCaption(const QString& caption);
+  QString Caption() const { return text(); }
+  // Font size in points (96 pixels per inch), as the screens set it.
+  void SetFontSize(int points);
+  int FontSize() const;
+  bool AutoSize() const { return autoSize_; }
+
+ private:
+  void fit();
+  bool autoSize_;
+};
+
+// Two-column radio group with a title; ItemIndex is the checked item.
+class RadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  RadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  QRadioButton* Item(int index) const { return items_.value(index); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void placeItems();
+  QList<QRadioButton*> items_;
+};
+
+// A timer of a screen: runs from creation to exit.
+class Timer : public QTimer {
+  Q_OBJECT
+ public:
+  Timer(QObject* parent, const char* name, int intervalMs);
+  // A changed value restarts the countdown; the same value changes nothing.
+  void SetInterval(int ms);
+  int Interval() const { return interval(); }
+};
+// For tests: timers are created stopped, so that ticks come only when a
+// test calls the handlers.
+void SetTimersRunning(bool running);
+
+// ------------------------------------------------------------------ forms
+
+enum class Frame {
+  None,        // no frame, no title bar
+  SingleBare,  // fixed size, title bar without any buttons
+  Single,      // fixed size, the standard title-bar buttons
+  Sizeable,
+};
+
+// A screen: a top-level window at a fixed screen position.
+class Form : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Form(const char* name);
+  ~Form() override;
+
+  // Position in screen coordinates; `outer` sizes include the frame.
+  void Place(int left, int top, int width, int height, bool outer);
+  void SetFrame(Frame frame);
+  Frame FrameStyle() const { return frame_; }
+  void SetColor(QColor color);
+  QColor Color() const { return color_; }
+  void SetKeyPreview(bool on) { keyPreview_ = on; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetDefaultFont(const char* face, int pixels, QColor color);
+
+  // Drawing surface kept across repaints (only the backdrop uses one): its
+  // size is that of the screen the form is on, its ground the form's colour.
+  QImage& Canvas();
+  bool HasCanvas() const { return !canvas_.isNull(); }
+
+  // Runs the screen's own key handler; used by the key preview.
+  virtual void PreviewKey(QChar key) { Q_UNUSED(key); }
+  // The screen's creation handler, run once its global reference is set.
+  virtual void Created() {}
+  // Whether the stored layout says visible: shown right after creation.
+  bool ShownAtCreation() const { return shownAtCreation_; }
+  void SetShownAtCreation(bool shown) { shownAtCreation_ = shown; }
+
+ protected:
+  // The screens' paint and activation handlers.
+  virtual void PaintForm() {}
+  virtual void Activated() {}
+
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  void fitOuterSize();
+
+  Frame frame_ = Frame::Single;
+  QColor color_;
+  bool keyPreview_ = false;
+  bool shownAtCreation_ = false;
+  bool outer_ = false;
+  QSize size_;
+  QImage canvas_;
+};
+
+// The main form: the first form created. Closing it ends the program.
+Form* MainForm();
+// Forgets the main form (the screens are being destroyed).
+void ResetMainForm();
+
+// Visible := true: a hidden form is shown, activated and put in front; a
+// shown one stays where it is. Visible := false hides it.
+void SetVisible(QWidget* form, bool visible);
+// Top of the window order and activated; not moved or resized.
+void RaiseToTop(QWidget* form);
+// The main form: the program ends. Any other form: hidden.
+void CloseScreen(Form* form);
+// Shows the main form and runs the event loop until it is closed.
+int RunApplication();
+
+// --------------------------------------------------------------- layouts
+
+// A screen's stored layout, one row per component, in stacking order
+// (earlier rows lie further back). Buttons, edits and radio groups always lie
+// above labels and images.
+enum class Kind { Button, Label, Image, Edit, RadioGroup };
+
+enum Flags : unsigned {
+  kNone = 0,
+  kHidden = 1u << 0,     // not visible at start
+  kStretch = 1u << 1,    // image stretched to the control
+  kFixedSize = 1u << 2,  // label keeps its stored size
+  kOpaque = 1u << 3,     // label painted on its own background colour
+};
+
+struct FontSpec {
+  const char* face = nullptr;  // nullptr: the screen's font
+  int pixels = 0;
+  bool bold = false;
+  bool underline = false;
+  QRgb color = 0x000000;
+};
+
+struct Component {
+  Kind kind;
+  const char* name;
+  int left, top, width, height;
+  const char* text = "";        // caption, text or title ("|"-separated radio items follow the title)
+  FontSpec font = {};
+  unsigned flags = kNone;
+  int tabOrder = -1;            // windowed controls only
+  const char* picture = nullptr;  // stored picture resource
+  QRgb background = 0xFFFFFF;   // opaque labels
+};
+
+// Creates the components of `layout` on `form` in order.
+void BuildLayout(Form* form, std::span<const Component> layout);
+
+// Looks up a component created by BuildLayout.
+template <class T>
+T* Find(const QObject* form, const char* name) {
+  return form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace ui

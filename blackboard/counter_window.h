@@ -1,0 +1,27 @@
+// The counter window beside the board: the two addends as columns of blue and
+// red counters, with spare counters for the making-ten animation.
+#pragma once
+
+#include <array>
+
+#include "app/ui.h"
+
+class TForm2 : public ui::Form {
+  Q_OBJECT
+ public:
+  TForm2();
+
+  // Image1 to Image61 by number (Image50, Image60 and Image61 are the tray).
+  ui::Image* Img(int number) const { return images_.at(static_cast<size_t>(number)); }
+
+  QPushButton* Button1;  // the chalk tray along the bottom edge
+
+ public Q_SLOTS:
+  void FormKeyPress(QChar key);
+
+ protected:
+  void PreviewKey(QChar key) override { FormKeyPress(key); }
+
+ private:
+  std::array<ui::Image*, 62> images_{};
+};

@@ -1,0 +1,200 @@
+#include "drill/drill_screen.h"
+
+#include "app/screens.h"
+#include "app/ui.h"
+
+namespace {
+
+using ui::Component;
+using ui::FontSpec;
+using ui::Kind;
+using ui::kFixedSize;
+using ui::kHidden;
+using ui::kStretch;
+
+constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
+constexpr const char* kGothic = "ＭＳ ゴシック";
+constexpr const char* kDigits = "FC数字書体05";
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kYellow = 0xFFFF00;
+constexpr QRgb kBlack = 0x000000;
+
+constexpr FontSpec kSign{kPGothic, 37, true, false, kWhite};
+constexpr FontSpec kFeedback{kGothic, 19, true, false, kWhite};
+constexpr FontSpec kSmallWhite{kPGothic, 11, false, false, kWhite};
+constexpr FontSpec kKey{kDigits, 24, false, false, kBlack};
+constexpr FontSpec kHint{kGothic, 13, false, true, kBlack};
+
+// Rows in stacking order: later rows lie over earlier ones.
+constexpr Component kLayout[] = {
+    // problem line
+    {Kind::Image, "Image4", 16, 16, 41, 41, "", {}, kStretch | kHidden},
+    {Kind::Label, "Label4", 155, 19, 13, 37, "", kSign},
+    {Kind::Image, "Image5", 109, 16, 41, 41, "", {}, kStretch | kHidden},
+    {Kind::Label, "Label2", 64, 19, 13, 37, "", kSign},
+    {Kind::Label, "Label3", 115, 19, 26, 35, "0", {kDigits, 35, false, false, kWhite}, kHidden},
+    {Kind::Label, "Label5", 190, 19, 28, 37, "0", {kDigits, 37, false, false, kYellow}, kHidden},
+    {Kind::Image, "Image2", 192, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
+    {Kind::Image, "Image3", 216, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
+    {Kind::Label, "Label1", 22, 19, 30, 37, "0", {kDigits, 35, false, false, kWhite},
+     kFixedSize | kHidden},
+    // feedback, at most one showing
+    {Kind::Label, "Label6", 26, 80, 101, 19, "あってるよ", kFeedback, kHidden},
+    {Kind::Label, "Label8", 8, 80, 141, 19, "まだちがうなあ", kFeedback, kHidden},
+    {Kind::Label, "Label9", 8, 72, 161, 19, "それもちがうなあ", kFeedback, kHidden},
+    {Kind::Label, "Label7", 26, 80, 101, 19, "ちがうなあ", kFeedback, kHidden},
+    {Kind::Image, "Image1", 27, 104, 110, 113, "", {}, kHidden},
+    // left column
+    {Kind::Button, "Button13", 16, 216, 121, 49, "もんだい", {kGothic, 19, false, true, kBlack},
+     0, 0},
+    {Kind::Button, "Button11", 16, 264, 121, 25, "おしまい", {}, 0, 20},
+    {Kind::RadioGroup, "RadioGroup1", 16, 296, 121, 25, "もんだいの出しかた|じどう|ボタン",
+     kSmallWhite, 0, 16},
+    {Kind::Label, "Label10", 16, 360, 52, 11, "やったかず", kSmallWhite},
+    {Kind::Edit, "Edit1", 96, 360, 33, 20, "0", {}, 0, 17},
+    {Kind::Label, "Label11", 16, 384, 71, 11, "すぐできたかず", kSmallWhite},
+    {Kind::Edit, "Edit2", 96, 384, 33, 20, "0", {}, 0, 18},
+    // keypad: 7 8 9 / 4 5 6 / 1 2 3 / 0 けす, then the hints
+    {Kind::Button, "Button7", 152, 112, 41, 41, "7", kKey, 0, 1},
+    {Kind::Button, "Button8", 192, 112, 41, 41, "8", kKey, 0, 2},
+    {Kind::Button, "Button9", 232, 112, 41, 41, "9", kKey, 0, 3},
+    {Kind::Button, "Button4", 152, 152, 41, 41, "4", kKey, 0, 4},
+    {Kind::Button, "Button5", 192, 152, 41, 41, "5", kKey, 0, 7},
+    {Kind::Button, "Button6", 232, 152, 41, 41, "6", kKey, 0, 8},
+    {Kind::Button, "Button1", 152, 192, 41, 41, "1", kKey, 0, 5},
+    {Kind::Button, "Button2", 192, 192, 41, 41, "2", kKey, 0, 9},
+    {Kind::Button, "Button3", 232, 192, 41, 41, "3", kKey, 0, 10},
+    {Kind::Button, "Button10", 152, 232, 81, 41, "0", kKey, 0, 6},
+    {Kind::Button, "BitBtn1", 232, 232, 41, 41, "けす", {kPGothic, 15, false, false, kBlack}, 0,
+     21},
+    {Kind::Button, "Button15", 152, 274, 121, 39, "わかんない", kHint, 0, 13},
+    {Kind::Button, "Button17", 152, 312, 121, 41, "まだわかんない", kHint, 0, 15},
+    // praise pictures kept under the keypad, never seen
+    {Kind::Image, "Image6", 152, 112, 33, 41},
+    {Kind::Image, "Image7", 152, 152, 33, 41},
+    {Kind::Image, "Image8", 152, 192, 33, 41},
+    {Kind::Image, "Image9", 152, 232, 33, 41},
+    {Kind::Image, "Image11", 152, 272, 33, 41},
+    {Kind::Image, "Image12", 152, 312, 41, 41},
+    // chalk tray
+    {Kind::Image, "Image20", 176, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
+    {Kind::Image, "Image30", 184, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
+    {Kind::Image, "Image40", 200, 384, 6, 33, "", {}, kStretch, -1, ":/assets/yellow_chalk.bmp"},
+    {Kind::Image, "Image10", 218, 384, 57, 25, "", {}, kStretch},
+    {Kind::Button, "Button19", 0, 408, 286, 17, "", {}, 0, 22},
+    // operations other handlers call; never visible
+    {Kind::Button, "Button12", 72, 0, 52, 17, "判定", {}, kHidden, 11},
+    {Kind::Button, "Button14", 126, 0, 59, 17, "だんご配列", {}, kHidden, 12},
+    {Kind::Button, "Button16", 186, -8, 52, 25, "だんご減", {}, kHidden, 14},
+    {Kind::Button, "Button18", 240, 384, 33, 17, "リセット", {}, kHidden, 19},
+    {Kind::Button, "Button20", 152, 368, 49, 17, "Button20", {}, kHidden, 23},
+    {Kind::Button, "Button21", 152, 384, 49, 17, "Button21", {}, kHidden, 24},
+    {Kind::Button, "Button22", 208, 368, 25, 17, "22", {}, kHidden, 25},
+    {Kind::Button, "Button23", 208, 384, 25, 17, "23", {}, kHidden, 26},
+};
+
+}  // namespace
+
+TPORONKA::TPORONKA() : ui::Form("PORONKA") {
+  setWindowTitle(QStringLiteral("PORONKA"));
+  SetColor(QColor(0x00, 0x80, 0x00));
+  SetDefaultFont(kPGothic, 12, Qt::black);
+  SetFrame(ui::Frame::SingleBare);
+  Place(208, 6, 283, 422, false);
+  SetKeyPreview(true);
+  ui::BuildLayout(this, kLayout);
+
+  using ui::Find;
+  Image4 = Find<ui::Image>(this, "Image4");
+  Label4 = Find<ui::Label>(this, "Label4");
+  Image5 = Find<ui::Image>(this, "Image5");
+  Label2 = Find<ui::Label>(this, "Label2");
+  Label3 = Find<ui::Label>(this, "Label3");
+  Label5 = Find<ui::Label>(this, "Label5");
+  Image2 = Find<ui::Image>(this, "Image2");
+  Image3 = Find<ui::Image>(this, "Image3");
+  Label1 = Find<ui::Label>(this, "Label1");
+  Label6 = Find<ui::Label>(this, "Label6");
+  Label8 = Find<ui::Label>(this, "Label8");
+  Label9 = Find<ui::Label>(this, "Label9");
+  Label7 = Find<ui::Label>(this, "Label7");
+  Image1 = Find<ui::Image>(this, "Image1");
+  Button13 = Find<QPushButton>(this, "Button13");
+  Button11 = Find<QPushButton>(this, "Button11");
+  RadioGroup1 = Find<ui::RadioGroup>(this, "RadioGroup1");
+  Label10 = Find<ui::Label>(this, "Label10");
+  Edit1 = Find<QLineEdit>(this, "Edit1");
+  Label11 = Find<ui::Label>(this, "Label11");
+  Edit2 = Find<QLineEdit>(this, "Edit2");
+  Button1 = Find<QPushButton>(this, "Button1");
+  Button2 = Find<QPushButton>(this, "Button2");
+  Button3 = Find<QPushButton>(this, "Button3");
+  Button4 = Find<QPushButton>(this, "Button4");
+  Button5 = Find<QPushButton>(this, "Button5");
+  Button6 = Find<QPushButton>(this, "Button6");
+  Button7 = Find<QPushButton>(this, "Button7");
+  Button8 = Find<QPushButton>(this, "Button8");
+  Button9 = Find<QPushButton>(this, "Button9");
+  Button10 = Find<QPushButton>(this, "Button10");
+  BitBtn1 = Find<QPushButton>(this, "BitBtn1");
+  Button15 = Find<QPushButton>(this, "Button15");
+  Button17 = Find<QPushButton>(this, "Button17");
+  Image6 = Find<ui::Image>(this, "Image6");
+  Image7 = Find<ui::Image>(this, "Image7");
+  Image8 = Find<ui::Image>(this, "Image8");
+  Image9 = Find<ui::Image>(this, "Image9");
+  Image11 = Find<ui::Image>(this, "Image11");
+  Image12 = Find<ui::Image>(this, "Image12");
+  Image20 = Find<ui::Image>(this, "Image20");
+  Image30 = Find<ui::Image>(this, "Image30");
+  Image40 = Find<ui::Image>(this, "Image40");
+  Image10 = Find<ui::Image>(this, "Image10");
+  Button19 = Find<QPushButton>(this, "Button19");
+  Button12 = Find<QPushButton>(this, "Button12");
+  Button14 = Find<QPushButton>(this, "Button14");
+  Button16 = Find<QPushButton>(this, "Button16");
+  Button18 = Find<QPushButton>(this, "Button18");
+  Button20 = Find<QPushButton>(this, "Button20");
+  Button21 = Find<QPushButton>(this, "Button21");
+  Button22 = Find<QPushButton>(this, "Button22");
+  Button23 = Find<QPushButton>(this, "Button23");
+
+  Timer1 = new ui::Timer(this, "Timer1", 750);
+  Timer2 = new ui::Timer(this, "Timer2", 100);
+  Timer3 = new ui::Timer(this, "Timer3", 40);
+  Timer4 = new ui::Timer(this, "Timer4", 100);
+
+  using ui::Connect;
+  using T = TPORONKA;
+  const auto click = &QPushButton::clicked;
+  Connect(Button1, click, this, &T::Button1Click);
+  Connect(Button2, click, this, &T::Button2Click);
+  Connect(Button3, click, this, &T::Button3Click);
+  Connect(Button4, click, this, &T::Button4Click);
+  Connect(Button5, click, this, &T::Button5Click);
+  Connect(Button6, click, this, &T::Button6Click);
+  Connect(Button7, click, this, &T::Button7Click);
+  Connect(Button8, click, this, &T::Button8Click);
+  Connect(Button9, click, this, &T::Button9Click);
+  Connect(Button10, click, this, &T::Button10Click);
+  Connect(BitBtn1, click, this, &T::BitBtn1Click);
+  Connect(Button11, click, this, &T::Button11Click);
+  Connect(Button12, click, this, &T::Button12Click);
+  Connect(Button13, click, this, &T::Button13Click);
+  Connect(Button14, click, this, &T::Button14Click);
+  Connect(Button15, click, this, &T::Button15Click);
+  Connect(Button16, click, this, &T::Button16Click);
+  Connect(Button17, click, this, &T::Button17Click);
+  Connect(Button18, click, this, &T::Button18Click);
+  Connect(Button20, click, this, &T::Button20Click);
+  Connect(Image10, &ui::Image::clicked, this, &T::Image10Click);
+  Connect(Image20, &ui::Image::clicked, this, &T::Image20Click);
+  Connect(Image30, &ui::Image::clicked, this, &T::Image30Click);
+  Connect(Timer1, &QTimer::timeout, this, &T::Timer1Timer);
+  Connect(Timer2, &QTimer::timeout, this, &T::Timer2Timer);
+  Connect(Timer3, &QTimer::timeout, this, &T::Timer3Timer);
+  Connect(Timer4, &QTimer::timeout, this, &T::Timer4Timer);
+}
+
+// Ticks without anything the child could see.
+void TPORONKA::Timer1Timer() {}

@@ -1,0 +1,12 @@
+// Holds the sprite sheet as the picture of its only image. Never shown.
+#pragma once
+
+#include "app/ui.h"
+
+class TForm7 : public ui::Form {
+  Q_OBJECT
+ public:
+  TForm7();
+
+  ui::Image* Image1 = nullptr;  // the sheet
+};

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Starts the program. Without a display it runs on a virtual X server instead,
+# saves a screenshot once the first problem is up and exits.
+set -euo pipefail
+bin=$(realpath "$1")
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$bin"
+fi
+
+echo "No display found: running on a virtual X display (Xvfb) instead."
+shot="${PORONKA_SHOT:-$PWD/build/poronka-screenshot.png}"
+mkdir -p "$(dirname "$shot")"
+export bin shot
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash -c '
+  "$bin" & pid=$!
+  # The first problem is up a few ticks after the drill window maps.
+  for _ in $(seq 100); do
+    xdotool search --name "^PORONKA$" >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  sleep 0.5
+  import -window root "$shot"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+'
+echo "Screenshot saved: $shot"

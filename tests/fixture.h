@@ -1,0 +1,54 @@
+// What every screen test shares: the application set up as the program does,
+// fresh screens for each test, and ways to find and drive components.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/screens.h"
+#include "app/ui.h"
+
+namespace fixture {
+
+// Creates the ten screens with their timers stopped, so that a tick comes
+// only when a test calls a timer handler.
+inline void CreateQuietScreens() {
+  ui::SetTimersRunning(false);
+  ui::SetClock(nullptr);
+  ui::ForceRandomReal(std::nullopt);
+  CreateScreens();
+}
+
+template <class T>
+T* Find(const QObject* form, const char* name) {
+  T* found = form->findChild<T*>(QString::fromLatin1(name));
+  if (!found) qFatal("no component %s on %s", name, qPrintable(form->objectName()));
+  return found;
+}
+
+// Runs a handler through the program's one failure dispatch point, as a
+// signal from Qt would.
+template <class F>
+void Dispatch(F&& handler) {
+  ui::RunHandler(std::forward<F>(handler));
+}
+
+inline QString Caption(const QObject* form, const char* label) {
+  return Find<QLabel>(form, label)->text();
+}
+
+// Whether a component would show while its screen shows.
+inline bool Shown(const QWidget* w) { return !w->isHidden(); }
+
+}  // namespace fixture
+
+// Like QTEST_MAIN, with the application set up as the program sets it up.
+#define PORONKA_TEST_MAIN(TestClass)          \
+  int main(int argc, char** argv) {           \
+    QApplication app(argc, argv);             \
+    SetUpApplication();                       \
+    TestClass test;                           \
+    return QTest::qExec(&test, argc, argv);   \
+  }
