@@ -1,11 +1,33 @@
 #include "rewards/fifty_screen.h"
 
+namespace {
+
+using ui::Component;
+using ui::Kind;
+
+constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
+
+constexpr Component kLayout[] = {
+    {Kind::Image, "Image1", 21, 88, 220, 209},
+    {Kind::Label, "Label1", 32, 16, 190, 27, "５０だい れんぞく", {kPGothic, 27}},
+    {Kind::Label, "Label2", 10, 48, 247, 33, "せいかい おめでとう"},
+    {Kind::Button, "BitBtn1", 78, 309, 89, 26, "もっとやる", {kPGothic, 19}, ui::kNone, 0},
+};
+
+}  // namespace
+
 TForm3::TForm3() : ui::Form("Form3") {
   setWindowTitle(QStringLiteral("Form3"));
   SetColor(QColor(0xF1, 0xA2, 0xFF));
-  SetDefaultFont("ＭＳ Ｐゴシック", 27, Qt::black);
+  SetDefaultFont(kPGothic, 27, Qt::black);
   SetFrame(ui::Frame::Single);
   Place(216, 22, 269, 354, false);
+  ui::BuildLayout(this, kLayout);
+  Image1 = ui::Find<ui::Image>(this, "Image1");
+  Label1 = ui::Find<ui::Label>(this, "Label1");
+  Label2 = ui::Find<ui::Label>(this, "Label2");
+  BitBtn1 = ui::Find<QPushButton>(this, "BitBtn1");
+  ui::Connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
 }
 
 void TForm3::BitBtn1Click() { ui::SetVisible(this, false); }
