@@ -216,6 +216,8 @@ class Form : public QWidget {
   // size is that of the screen the form is on, its ground the form's colour.
   QImage& Canvas();
   bool HasCanvas() const { return !canvas_.isNull(); }
+  // The canvas as it stands, without asking for a repaint.
+  const QImage& CanvasPicture() const { return canvas_; }
 
   // Runs the screen's own key handler; used by the key preview.
   virtual void PreviewKey(QChar key) { Q_UNUSED(key); }

@@ -1,16 +1,122 @@
 #include "pictures/picture_library.h"
 
+#include <QStyle>
+
+#include "app/screens.h"
+#include "pictures/sprite_sheet_holder.h"
+
+namespace {
+
+using ui::Component;
+using ui::Kind;
+
+// Where each slot comes from on the sprite sheet. A slot keeps what fits in its
+// own image: slots 4, 5, 6 and 10 lose the edge of their rectangle, and slot
+// 21's smaller rectangle leaves white along its right and bottom.
+constexpr ui::Rect kSheetRects[22] = {
+    {0, 0, 0, 0},  // no slot 0
+    {0, 0, 32, 32},       {0, 35, 32, 67},      {0, 70, 32, 102},     {40, 4, 130, 87},
+    {108, 92, 206, 157},  {0, 106, 102, 214},   {107, 157, 207, 219}, {134, 0, 219, 94},
+    {221, 0, 303, 72},    {8, 231, 94, 329},    {424, 4, 633, 213},   {307, 0, 397, 159},
+    {214, 206, 284, 276}, {143, 225, 207, 289}, {288, 270, 438, 377}, {223, 76, 283, 136},
+    {222, 140, 282, 200}, {213, 284, 253, 324}, {107, 299, 139, 331}, {447, 218, 536, 243},
+    {252, 170, 282, 200},
+};
+
+constexpr Component kLayout[] = {
+    {Kind::Button, "Button1", 168, 8, 89, 25, "ALL"},
+    {Kind::Button, "BitBtn1", 512, 336, 65, 65, "閉じる"},
+    {Kind::Image, "Image1", 8, 8, 32, 32},
+    {Kind::Button, "Button2", 48, 8, 17, 33, "1"},
+    {Kind::Image, "Image2", 8, 48, 32, 32},
+    {Kind::Button, "Button3", 48, 48, 17, 33, "2"},
+    {Kind::Image, "Image3", 8, 88, 32, 32},
+    {Kind::Button, "Button4", 48, 88, 17, 33, "3"},
+    {Kind::Image, "Image4", 8, 136, 89, 81},
+    {Kind::Button, "Button5", 104, 136, 25, 81, "4"},
+    {Kind::Image, "Image5", 8, 224, 97, 65},
+    {Kind::Button, "Button6", 112, 224, 17, 65, "5"},
+    {Kind::Image, "Image6", 8, 296, 102, 105},
+    {Kind::Button, "Button7", 112, 296, 17, 105, "6"},
+    {Kind::Image, "Image7", 136, 120, 100, 62},
+    {Kind::Button, "Button8", 240, 120, 17, 65, "7"},
+    {Kind::Image, "Image8", 136, 304, 85, 94},
+    {Kind::Button, "Button9", 224, 304, 17, 97, "8"},
+    {Kind::Image, "Image9", 152, 40, 82, 72},
+    {Kind::Button, "Button10", 240, 40, 17, 73, "9"},
+    {Kind::Image, "Image10", 136, 192, 85, 98},
+    {Kind::Button, "Button11", 224, 192, 17, 97, "10"},
+    {Kind::Image, "Image11", 264, 8, 209, 209},
+    {Kind::Button, "Button12", 480, 8, 25, 209, "11"},
+    {Kind::Image, "Image12", 248, 224, 90, 159},
+    {Kind::Button, "Button13", 248, 384, 89, 17, "12"},
+    {Kind::Image, "Image13", 72, 8, 70, 70},
+    {Kind::Button, "Button14", 144, 8, 17, 25, "13"},
+    {Kind::Image, "Image14", 344, 336, 64, 64},
+    {Kind::Button, "Button15", 344, 329, 41, 7, "14"},
+    {Kind::Image, "Image15", 392, 224, 150, 107},
+    {Kind::Button, "Button16", 552, 224, 25, 105, "15"},
+    {Kind::Image, "Image16", 512, 8, 60, 60},
+    {Kind::Button, "Button17", 512, 72, 65, 33, "16"},
+    {Kind::Image, "Image17", 512, 120, 60, 60},
+    {Kind::Button, "Button18", 512, 184, 65, 33, "17"},
+    {Kind::Image, "Image18", 344, 224, 40, 40},
+    {Kind::Button, "Button19", 344, 264, 41, 9, "18"},
+    {Kind::Image, "Image19", 72, 88, 32, 32},
+    {Kind::Button, "Button20", 112, 88, 17, 33, "19"},
+    {Kind::Image, "Image20", 416, 336, 89, 25},
+    {Kind::Button, "Button21", 416, 368, 89, 33, "20"},
+    {Kind::Image, "Image21", 344, 280, 33, 33},
+    {Kind::Button, "Button22", 344, 312, 33, 9, "21"},
+};
+
+}  // namespace
+
 TForm1::TForm1() : ui::Form("Form1") {
   setWindowTitle(QStringLiteral("Form1"));
-  SetDefaultFont("ＭＳ Ｐゴシック", 12, Qt::black);
   SetFrame(ui::Frame::Sizeable);
   Place(27, 12, 591, 436, true);
+  ui::BuildLayout(this, kLayout);
+
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    const QByteArray name = "Image" + QByteArray::number(slot);
+    slots_.at(static_cast<size_t>(slot)) = ui::Find<ui::Image>(this, name.constData());
+  }
+
+  // A close-kind button: a stock glyph, and a click closes its screen.
+  auto* close = ui::Find<QPushButton>(this, "BitBtn1");
+  close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+  using T = TForm1;
+  constexpr void (T::*handlers[])() = {
+      &T::Button1Click,  &T::Button2Click,  &T::Button3Click,  &T::Button4Click,
+      &T::Button5Click,  &T::Button6Click,  &T::Button7Click,  &T::Button8Click,
+      &T::Button9Click,  &T::Button10Click, &T::Button11Click, &T::Button12Click,
+      &T::Button13Click, &T::Button14Click, &T::Button15Click, &T::Button16Click,
+      &T::Button17Click, &T::Button18Click, &T::Button19Click, &T::Button20Click,
+      &T::Button21Click, &T::Button22Click,
+  };
+  for (int n = 1; n <= kSlots + 1; ++n) {
+    const QByteArray name = "Button" + QByteArray::number(n);
+    ui::Connect(ui::Find<QPushButton>(this, name.constData()), &QPushButton::clicked, this,
+                handlers[n - 1]);
+  }
 }
 
-void TForm1::cut(int slot) { (void)slot; }
+// The slot's own bitmap (white, of the image's size, on first use) receives
+// the sheet rectangle unscaled; what does not fit is clipped.
+void TForm1::cut(int slot) {
+  if (!Form7) return;  // no sheet yet
+  const ui::Rect& from = kSheetRects[slot];
+  const ui::Rect to{0, 0, from.width(), from.height()};
+  QImage& canvas = Slot(slot)->Canvas();
+  const QImage& sheet = Form7->Image1->Canvas();
+  ui::CopyArea(canvas, to, sheet, from);
+}
 
 void TForm1::Button1Click() {
-  for (int slot = 1; slot <= 21; ++slot) cut(slot);
+  for (int slot = 1; slot <= kSlots; ++slot) cut(slot);
 }
 void TForm1::Button2Click() { cut(1); }
 void TForm1::Button3Click() { cut(2); }

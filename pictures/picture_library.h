@@ -34,6 +34,8 @@ class TForm1 : public ui::Form {
  public:
   TForm1();
 
+  static constexpr int kSlots = 21;
+
   // The image of a picture slot, Image1 to Image21.
   ui::Image* Slot(int slot) const { return slots_.at(static_cast<size_t>(slot)); }
   const QImage& SlotPicture(int slot) const { return Slot(slot)->Picture(); }

@@ -1,16 +1,88 @@
 #include "pictures/wallpaper_chooser.h"
 
+#include <utility>
+
+#include "app/backdrop.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
+#include "pictures/picture_library.h"
+
+namespace {
+
+using ui::Component;
+using ui::Kind;
+
+// Unstretched: each shows the top-left corner of its picture.
+constexpr Component kLayout[] = {
+    {Kind::Image, "Image1", 8, 8, 25, 25},
+    {Kind::Image, "Image2", 8, 40, 25, 25},
+    {Kind::Image, "Image3", 8, 72, 25, 25},
+    {Kind::Image, "Image4", 64, 8, 25, 25},
+    {Kind::Image, "Image5", 64, 40, 25, 25},
+    {Kind::Image, "Image6", 64, 72, 25, 25},
+    {Kind::Image, "Image7", 8, 104, 25, 25},
+    {Kind::Image, "Image8", 64, 104, 25, 25},
+    {Kind::Image, "Image9", 8, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/navy_square.bmp"},
+    {Kind::Image, "Image10", 64, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/maroon_square.bmp"},
+};
+
+// Tile of column i, row j at (i * columnStep, j * rowStep). Slot 0: the
+// chooser's own image of that number.
+struct Grid {
+  int slot;
+  int columns, columnStep;
+  int rows, rowStep;
+};
+
+constexpr Grid kGrids[11] = {
+    {0, 0, 0, 0, 0},  // no wallpaper 0
+    {PicOrangeSlices, 15, 90, 11, 159},
+    {PicApple, 21, 70, 11, 70},
+    {PicBlueLattice, 21, 64, 15, 64},
+    {PicFish, 11, 150, 11, 107},
+    {PicCatTile, 19, 60, 15, 60},
+    {PicBearTile, 19, 59, 15, 60},  // 59: the white right column goes under the next tile
+    {PicGreenSquare, 31, 40, 26, 40},
+    {PicStar, 41, 29, 31, 30},  // the white margins go under the next tiles
+    {0, 31, 40, 21, 40},
+    {0, 31, 40, 21, 40},
+};
+
+// Until the child picks a wallpaper, one comes by itself every 180 ticks,
+// never wallpaper 9 (it looks like the plain backdrop).
+constexpr std::pair<std::int32_t, int> kRotation[] = {
+    {180, 10}, {360, 7}, {540, 8}, {720, 6}, {900, 5},
+    {1080, 4}, {1260, 3}, {1440, 2}, {1620, 1},
+};
+constexpr std::int32_t kLastTick = 1620;
+constexpr std::int32_t kWrapTo = 2;  // past the first-tick distribution
+
+}  // namespace
 
 TForm9::TForm9() : ui::Form("Form9") {
   setWindowTitle(QStringLiteral("Form9"));
   SetColor(QColor(0x80, 0x80, 0x00));
-  SetDefaultFont("ＭＳ Ｐゴシック", 12, Qt::black);
   SetFrame(ui::Frame::Sizeable);
   Place(499, 259, 104, 191, true);
   SetKeyPreview(true);
   SetShownAtCreation(true);
+  ui::BuildLayout(this, kLayout);
+
+  using T = TForm9;
+  constexpr void (T::*clicks[])() = {
+      &T::Image1Click, &T::Image2Click, &T::Image3Click, &T::Image4Click, &T::Image5Click,
+      &T::Image6Click, &T::Image7Click, &T::Image8Click, &T::Image9Click, &T::Image10Click,
+  };
+  for (int n = 1; n <= kWallpapers; ++n) {
+    const QByteArray name = "Image" + QByteArray::number(n);
+    ui::Image* image = ui::Find<ui::Image>(this, name.constData());
+    images_.at(static_cast<size_t>(n)) = image;
+    // Tiles are drawn often; a plain bitmap draws fastest and looks the same.
+    if (image->Picture().format() != QImage::Format_RGB32 && !image->Picture().isNull())
+      image->SetPicture(image->Picture().convertToFormat(QImage::Format_RGB32));
+    ui::Connect(image, &ui::Image::clicked, this, clicks[n - 1]);
+  }
+
   Timer1 = new ui::Timer(this, "Timer1", 1000);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
 }
@@ -19,10 +91,46 @@ void TForm9::FormCreate() { PORONKA->Button20Click(); }
 
 void TForm9::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
 
-void TForm9::Timer1Timer() {}
+void TForm9::Timer1Timer() {
+  ++WallpaperTicks;
+  if (WallpaperTicks > kLastTick) WallpaperTicks = kWrapTo;
+  if (WallpaperTicks == 1) PORONKA->Button20Click();
+  if (WallpaperPicked != 0) return;
+  for (const auto& [tick, wallpaper] : kRotation) {
+    if (tick != WallpaperTicks) continue;
+    ApplyWallpaper(wallpaper);
+    WallpaperPicked = 0;  // not a choice by hand: the rotation goes on
+    break;
+  }
+}
 
-void TForm9::ApplyWallpaper(int n) { (void)n; }
-void TForm9::RedrawWallpaper(int n) { (void)n; }
+void TForm9::ApplyWallpaper(int n) {
+  WallpaperPicked = n;
+  WallpaperChoice = n;
+  RedrawWallpaper(n);
+}
+
+const QImage& TForm9::Tile(int n) const {
+  const int slot = kGrids[n].slot;
+  return slot != 0 ? Form1->SlotPicture(slot) : Img(n)->Picture();
+}
+
+// The drill screen calls this on every repaint, many times a second while the
+// child types. The same tiles drawn again on the same backdrop give the same
+// pixels, so such a redraw is skipped, and the backdrop is not repainted.
+void TForm9::RedrawWallpaper(int n) {
+  if (n < 1 || n > kWallpapers || !Form10 || !Form1) return;
+  const QImage& tile = Tile(n);
+  if (Form10->HasCanvas() && drawn_.wallpaper == n && drawn_.tile == tile.cacheKey() &&
+      drawn_.canvas == Form10->CanvasPicture().cacheKey())
+    return;
+  const Grid& grid = kGrids[n];
+  QImage& canvas = Form10->Canvas();
+  for (int i = 0; i < grid.columns; ++i)
+    for (int j = 0; j < grid.rows; ++j)
+      ui::DrawPicture(canvas, i * grid.columnStep, j * grid.rowStep, tile);
+  drawn_ = {n, tile.cacheKey(), canvas.cacheKey()};
+}
 
 void TForm9::Image1Click() { ApplyWallpaper(1); }
 void TForm9::Image2Click() { ApplyWallpaper(2); }

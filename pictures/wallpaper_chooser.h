@@ -12,6 +12,8 @@ class TForm9 : public ui::Form {
  public:
   TForm9();
 
+  static constexpr int kWallpapers = 10;
+
   std::int32_t WallpaperChoice = 0;  // last applied, 1 to 10; 0 none yet
   std::int32_t WallpaperPicked = 0;  // picked by hand; 0 none
   std::int32_t WallpaperTicks = 0;
@@ -22,8 +24,12 @@ class TForm9 : public ui::Form {
 
   void Created() override { FormCreate(); }
 
+  // A click on picture n: the wallpaper by hand, which ends the rotation.
   void ApplyWallpaper(int n);
+  // Draws wallpaper n on the backdrop again; changes neither choice.
   void RedrawWallpaper(int n);
+  // The picture that wallpaper n tiles.
+  const QImage& Tile(int n) const;
 
  public Q_SLOTS:
   void FormCreate();
@@ -45,4 +51,11 @@ class TForm9 : public ui::Form {
 
  private:
   std::array<ui::Image*, 11> images_{};
+  // What the backdrop's canvas last received from here: which wallpaper, from
+  // which tile, leaving the canvas in which state.
+  struct Drawn {
+    int wallpaper = 0;
+    qint64 tile = 0;
+    qint64 canvas = 0;
+  } drawn_;
 };

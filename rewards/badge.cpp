@@ -1,5 +1,9 @@
 #include "rewards/badge.h"
 
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 
@@ -11,6 +15,7 @@ using ui::kOpaque;
 
 constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
 constexpr const char* kGothic = "ＭＳ ゴシック";
+constexpr int kStayTicks = 8;  // 500 ms each: the badge stays about four seconds
 
 // The three lines stand inside the rosette's white oval.
 constexpr Component kLayout[] = {
@@ -20,12 +25,26 @@ constexpr Component kLayout[] = {
     {Kind::Label, "Label3", 40, 88, 102, 19, "あっていたよ", {kPGothic, 19}, kOpaque},
 };
 
+// The rosette is a vector picture, rendered once at the image's size so that
+// the pink of the screen shows around it. Without the picture the image stays
+// empty.
+QImage rosette(QSize size) {
+  const QString resource = QStringLiteral(":/assets/rosette.svg");
+  if (!QFile::exists(resource)) return {};
+  QSvgRenderer renderer(resource);
+  if (!renderer.isValid()) return {};
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return picture;
+}
+
 }  // namespace
 
 TForm4::TForm4() : ui::Form("Form4") {
   setWindowTitle(QStringLiteral("Form4"));
   SetColor(QColor(0xFF, 0x80, 0xFF));
-  SetDefaultFont(kPGothic, 12, Qt::black);
   SetFrame(ui::Frame::SingleBare);
   Place(35, 242, 178, 186, false);
   SetKeyPreview(true);
@@ -34,10 +53,19 @@ TForm4::TForm4() : ui::Form("Form4") {
   Label1 = ui::Find<ui::Label>(this, "Label1");
   Label2 = ui::Find<ui::Label>(this, "Label2");
   Label3 = ui::Find<ui::Label>(this, "Label3");
+  Image1->SetPicture(rosette(Image1->size()));
   Timer1 = new ui::Timer(this, "Timer1", 500);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
 }
 
-void TForm4::Timer1Timer() {}
+// Counts only while the badge shows, and is not reset by a new showing, so a
+// second run of ten while it is up does not keep it longer.
+void TForm4::Timer1Timer() {
+  if (isVisible()) ++StreakScreenTicks;
+  if (StreakScreenTicks == kStayTicks) {
+    ui::SetVisible(this, false);
+    StreakScreenTicks = 0;
+  }
+}
 
 void TForm4::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
