@@ -17,12 +17,30 @@ constexpr Component kLayout[] = {
     {Kind::Button, "Button2", 72, 112, 49, 17, "Button2", {}, ui::kHidden},
 };
 
+constexpr std::int32_t kVisitEvery = 300;  // ticks of one second: five minutes
+constexpr std::int32_t kVisitLasts = 3;
+
+// The phrase put up at each visit from the second on, sized so that every
+// phrase comes out about 96 pixels wide. The first visit keeps the stored
+// caption; from the fifteenth on the last phrase stays.
+struct Phrase {
+  std::int32_t at;
+  int points;
+  const char* text;
+};
+constexpr Phrase kPhrases[] = {
+    {600, 18, "それいけ"},        {900, 18, "しっかり"},        {1200, 18, "がんばれ"},
+    {1500, 12, "がんばってね"},   {1800, 12, "つかれたかな"},   {2100, 12, "むりしないで"},
+    {2400, 12, "すきなんだね"},   {2700, 10, "まだやってるの"}, {3000, 12, "きみはすごい"},
+    {3300, 10, "ねばりづよいね"}, {3600, 10, "こんきがいいね"}, {3900, 12, "もうやめたら"},
+    {4200, 10, "おわりにしよう"}, {4500, 12, "もうしらない"},
+};
+
 }  // namespace
 
 TForm6::TForm6() : ui::Form("Form6") {
   setWindowTitle(QStringLiteral("Form6"));
   SetColor(QColor(0x00, 0x80, 0x00));
-  SetDefaultFont("ＭＳ Ｐゴシック", 12, Qt::black);
   SetFrame(ui::Frame::SingleBare);
   Place(484, 4, 135, 174, false);
   SetKeyPreview(true);
@@ -39,6 +57,20 @@ TForm6::TForm6() : ui::Form("Form6") {
   ui::Connect(Timer2, &QTimer::timeout, this, &TForm6::Timer2Timer);
 }
 
-void TForm6::Timer2Timer() {}
+// The phrase changes before the window comes up, so each visit shows its new
+// phrase from its first moment. The count 0 is a multiple of 300 too: the
+// window must not come up at the very first tick.
+void TForm6::Timer2Timer() {
+  for (const Phrase& phrase : kPhrases) {
+    if (GreetingSeconds == phrase.at) {
+      Label1->SetFontSize(phrase.points);
+      Label1->SetCaption(QString::fromUtf8(phrase.text));
+    }
+  }
+  if (GreetingSeconds % kVisitEvery == 0 && GreetingSeconds > 1) ui::SetVisible(this, true);
+  if (GreetingSeconds % kVisitEvery == kVisitLasts && GreetingSeconds > 1)
+    ui::SetVisible(this, false);
+  ++GreetingSeconds;
+}
 
 void TForm6::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
