@@ -48,6 +48,8 @@ void CreateScreen(T*& variable) {
 }  // namespace
 
 void SetUpApplication() {
+  // The pictures live in the static library: make sure the linker keeps them.
+  Q_INIT_RESOURCE(assets);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("ポロンカ"));
   QGuiApplication::setDesktopFileName(QStringLiteral("poronka"));
   // One look everywhere: the screens are pixel layouts.
@@ -78,6 +80,8 @@ void CreateScreens() {
     qAddPostRoutine(DestroyScreens);
   }
 }
+
+const std::vector<ui::Form*>& CreatedScreens() { return created; }
 
 void DestroyScreens() {
   while (!created.empty()) {

@@ -2,6 +2,8 @@
 // reachable through one global reference each.
 #pragma once
 
+#include <vector>
+
 class TPORONKA;
 class TForm1;
 class TForm2;
@@ -34,3 +36,9 @@ void CreateScreens();
 
 // Deletes the screens (at exit, and between tests).
 void DestroyScreens();
+
+// The screens in the order they were created.
+namespace ui {
+class Form;
+}
+const std::vector<ui::Form*>& CreatedScreens();

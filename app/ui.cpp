@@ -339,6 +339,7 @@ Form* mainForm = nullptr;
 Form::Form(const char* name) : QWidget(nullptr, Qt::Window) {
   setObjectName(QString::fromLatin1(name));
   setAutoFillBackground(true);
+  SetDefaultFont("ＭＳ Ｐゴシック", 12, Qt::black);  // every screen's, unless it says otherwise
   if (!mainForm) mainForm = this;
   installKeyPreview();
 }

@@ -98,7 +98,6 @@ constexpr Component kLayout[] = {
 TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   setWindowTitle(QStringLiteral("PORONKA"));
   SetColor(QColor(0x00, 0x80, 0x00));
-  SetDefaultFont(kPGothic, 12, Qt::black);
   SetFrame(ui::Frame::SingleBare);
   Place(208, 6, 283, 422, false);
   SetKeyPreview(true);

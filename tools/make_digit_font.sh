@@ -9,9 +9,10 @@ source_font=${1:-/usr/share/fonts/truetype/klee/KleeOne-SemiBold.ttf}
 output=${2:-$here/../assets/digits.ttf}
 
 # U+0030-0039 digits, U+002B plus, U+003D equals, U+FF0B and U+FF1D their full-width
-# forms. The name table is kept whole so the family stays "Klee One"; the source's
-# time stamps are kept, so the file is the same on every run. No layout features:
-# they would pull in the circled, vertical and ruby forms of the digits.
+# forms. The source's time stamps are kept, so the file is the same on every run. No
+# layout features: they would pull in the circled, vertical and ruby forms of the
+# digits. The subset gets a family name of its own, so that it is never mixed up
+# with a full Klee One installed on the machine.
 /usr/bin/python3 -m fontTools.subset "$source_font" \
     --unicodes=U+0030-0039,U+002B,U+003D,U+FF0B,U+FF1D \
     --layout-features='' \
@@ -19,4 +20,18 @@ output=${2:-$here/../assets/digits.ttf}
     --notdef-outline \
     --no-hinting \
     --output-file="$output"
+/usr/bin/python3 - "$output" <<'PY'
+import sys
+from fontTools.ttLib import TTFont
+font = TTFont(sys.argv[1])
+names = {1: "Poronka Digits", 4: "Poronka Digits", 6: "PoronkaDigits", 16: "Poronka Digits"}
+table = font["name"]
+table.names = [r for r in table.names if r.nameID not in (1, 4, 6, 16, 17) or r.langID == 0x409]
+for r in table.names:
+    if r.nameID == 17:
+        r.string = "Regular"
+    elif r.nameID in names:
+        r.string = names[r.nameID]
+font.save(sys.argv[1])
+PY
 echo "wrote $output"
