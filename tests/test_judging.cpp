@@ -1,0 +1,266 @@
+// The judge, the hints, the scores, the automatic next problem, milestones,
+// a reset, and Edit2 holding something that is not a number.
+#include <QMessageBox>
+
+#include "blackboard/counter_window.h"
+#include "drill/drill_screen.h"
+#include "fixture.h"
+#include "rewards/badge.h"
+#include "rewards/fifty_screen.h"
+#include "rewards/greeting.h"
+#include "rewards/hundred_screen.h"
+
+namespace {
+
+// Puts up 8 + 5.
+void Problem() {
+  PORONKA->Button13Click();
+  PORONKA->Label1->SetCaption(QStringLiteral("8"));
+  PORONKA->Label3->SetCaption(QStringLiteral("5"));
+  PORONKA->CorrectSum = 13;
+}
+
+// Types the digits at once and lets the chalk write them: one judgement.
+// After a right answer the number stays typed; see Again().
+void Answer(const char* digits) {
+  for (; *digits; ++digits) PORONKA->DigitAction(*digits - '0');
+  for (int i = 0; i < 5; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
+}
+
+// "けす", then a fresh answer.
+void Again(const char* digits) {
+  PORONKA->BitBtn1Click();
+  Answer(digits);
+}
+
+void Ticks(void (TPORONKA::*timer)(), int n) {
+  for (int i = 0; i < n; ++i) fixture::Dispatch([timer] { (PORONKA->*timer)(); });
+}
+
+bool Shown(QWidget* w) { return fixture::Shown(w); }
+
+}  // namespace
+
+class JudgingTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void init() {
+    fixture::CreateQuietScreens();
+    Problem();
+  }
+  void cleanup() { DestroyScreens(); }
+
+  void rightAnswerCountsAndCanBeJudgedAgain() {
+    auto* p = PORONKA;
+    p->RadioGroup1->SetItemIndex(1);
+    const int beeps = ui::BeepCount();
+    Answer("1");
+    QCOMPARE(p->Label5->text(), QStringLiteral("1"));
+    QVERIFY(!Shown(p->Label6) && !Shown(p->Label7) && !Shown(p->Image1));
+    Answer("3");
+    QVERIFY(Shown(p->Label6) && Shown(p->Image1));
+    QCOMPARE(p->CorrectStreak, 1);
+    QCOMPARE(p->Edit1->text(), QStringLiteral("1"));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("1"));
+    QCOMPARE(p->AutoNextPending, 0);  // button mode
+    // The same two digits again: 131 is trimmed to 1, then 13 is right again.
+    Answer("1");
+    QCOMPARE(p->Label5->text(), QStringLiteral("1"));
+    Answer("3");
+    QCOMPARE(p->CorrectStreak, 2);
+    QCOMPARE(p->Edit2->text(), QStringLiteral("2"));
+    QCOMPARE(ui::BeepCount(), beeps);
+  }
+
+  void wrongAnswersClimbTheLadderAndGiveHints() {
+    auto* p = PORONKA;
+    p->CorrectStreak = 7;
+    const int beeps = ui::BeepCount();
+    QCOMPARE(Form6->Timer1->Interval(), 130);
+    Answer("12");
+    QCOMPARE(ui::BeepCount(), beeps + 1);
+    QCOMPARE(p->TypedAnswer, 1000);
+    QCOMPARE(p->Label5->text(), QStringLiteral("12"));
+    QCOMPARE(p->CorrectStreak, 0);
+    QVERIFY(Shown(p->Label7) && !Shown(p->Label8) && !Shown(p->Label9));
+    QVERIFY(Shown(Form2) && Shown(p->Image4) && Shown(p->Image5));
+    QCOMPARE(p->Label1->FontSize(), 26);
+    QCOMPARE(Form6->Timer1->Interval(), 130);  // first hint only
+    Answer("14");
+    QVERIFY(!Shown(p->Label7) && Shown(p->Label8) && !Shown(p->Label9));
+    QCOMPARE(Form6->Timer1->Interval(), 800);
+    Answer("15");
+    Answer("16");
+    QVERIFY(!Shown(p->Label7) && !Shown(p->Label8) && Shown(p->Label9));
+    QCOMPARE(ui::BeepCount(), beeps + 4);
+    QCOMPARE(p->WrongTries, 4);
+    Answer("13");
+    QVERIFY(Shown(p->Label6) && !Shown(p->Label9));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("0"));  // not at the first try
+  }
+
+  void hintsAloneKeepTheFirstTryAndCancelAutoNext() {
+    auto* p = PORONKA;
+    Answer("13");
+    QCOMPARE(p->AutoNextPending, 1);
+    Problem();
+    p->AutoNextPending = 1;
+    p->Button15->click();
+    QCOMPARE(p->AutoNextPending, 0);
+    QVERIFY(Shown(Form2) && Shown(p->Image4));
+    p->Button17->click();
+    QCOMPARE(Form6->Timer1->Interval(), 800);
+    Answer("13");
+    QCOMPARE(p->Edit2->text(), QStringLiteral("2"));
+    // A hint within 1.2 s of a right answer: no next problem, the picture stays.
+    const std::int32_t asked = p->ProblemsAsked;
+    p->Button15->click();
+    Ticks(&TPORONKA::Timer2Timer, 40);
+    QCOMPARE(p->ProblemsAsked, asked);
+    QVERIFY(Shown(p->Image1));
+  }
+
+  void automaticNextProblemAndItsRestartedWait() {
+    auto* p = PORONKA;
+    Answer("13");
+    const std::int32_t asked = p->ProblemsAsked;
+    Ticks(&TPORONKA::Timer2Timer, 11);
+    QCOMPARE(p->ProblemsAsked, asked);
+    Ticks(&TPORONKA::Timer2Timer, 1);
+    QCOMPARE(p->ProblemsAsked, asked + 1);
+    QVERIFY(Shown(p->Image1) && !Shown(p->Label6));
+    // One digit between 1.2 s and 2.0 s starts the wait again.
+    Ticks(&TPORONKA::Timer2Timer, 3);
+    Answer("4");
+    Ticks(&TPORONKA::Timer2Timer, 11);
+    QCOMPARE(p->ProblemsAsked, asked + 1);
+    Ticks(&TPORONKA::Timer2Timer, 1);
+    QCOMPARE(p->ProblemsAsked, asked + 2);
+    Ticks(&TPORONKA::Timer2Timer, 8);
+    QVERIFY(!Shown(p->Image1));
+    QCOMPARE(p->AutoNextPending, 0);
+    Ticks(&TPORONKA::Timer2Timer, 30);
+    QCOMPARE(p->ProblemsAsked, asked + 2);
+  }
+
+  void buttonModePraiseGoesAfterTwentyTicks() {
+    auto* p = PORONKA;
+    p->RadioGroup1->SetItemIndex(1);
+    Answer("13");
+    Ticks(&TPORONKA::Timer4Timer, 19);
+    QVERIFY(Shown(p->Image1));
+    Ticks(&TPORONKA::Timer4Timer, 1);
+    QVERIFY(!Shown(p->Image1));
+    QCOMPARE(p->PraiseTicks, 0);
+    // A count left over from a picture a wrong answer hid shortens the next.
+    Again("13");
+    Ticks(&TPORONKA::Timer4Timer, 5);
+    Again("12");
+    QVERIFY(!Shown(p->Image1));
+    Answer("13");
+    Ticks(&TPORONKA::Timer4Timer, 14);
+    QVERIFY(Shown(p->Image1));
+    Ticks(&TPORONKA::Timer4Timer, 1);
+    QVERIFY(!Shown(p->Image1));
+  }
+
+  void milestonesBringUpTheRewardScreens() {
+    auto* p = PORONKA;
+    p->RadioGroup1->SetItemIndex(1);
+    ui::SetVisible(Form5, false);
+    const auto run = [p](std::int32_t before) {
+      ui::SetVisible(Form3, false);
+      ui::SetVisible(Form4, false);
+      p->CorrectStreak = before;
+      Again("13");
+    };
+    run(9);
+    QVERIFY(Shown(Form4) && !Shown(Form3));
+    QCOMPARE(Form4->Label2->text(), QStringLiteral("10だいつづけて"));
+    run(49);
+    QVERIFY(Shown(Form3) && !Shown(Form4));
+    QCOMPARE(Form3->Label1->text(), QStringLiteral("50だい れんぞく"));
+    run(59);
+    QCOMPARE(Form4->Label2->text(), QStringLiteral("60だいつづけて"));
+    run(99);
+    QVERIFY(Shown(Form3) && !Shown(Form4));
+    QCOMPARE(Form3->Label1->text(), QStringLiteral("100だい れんぞく"));
+    QVERIFY(!Shown(Form5));
+
+    // Edit2 at 99: also an answer after a wrong one brings the screen, and
+    // the count stays, so the next right answer brings it again.
+    p->WrongTries = 1;
+    p->FirstTryCount = 99;
+    p->Edit2->setText(QStringLiteral("99"));
+    Again("13");
+    QVERIFY(Shown(Form5));
+    QCOMPARE(Form5->Label2->text(), QStringLiteral("100だいもできてりっぱだよ"));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("99"));
+    ui::SetVisible(Form5, false);
+    p->WrongTries = 0;
+    Again("13");
+    QVERIFY(Shown(Form5));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("100"));
+    // Nothing the child can type into Edit2 overflows or brings a false screen.
+    ui::SetVisible(Form5, false);
+    for (const char* text : {"-1", "1", "2147483647", " +199 "}) {
+      p->Edit2->setText(QString::fromLatin1(text));
+      Again("13");
+    }
+    QVERIFY(Shown(Form5));  // only from 199
+    QCOMPARE(Form5->Label2->text(), QStringLiteral("200だいもできてりっぱだよ"));
+  }
+
+  void edit2NotANumberCutsTheRightAnswerShort() {
+    auto* p = PORONKA;
+    const int errors = ui::ErrorCount();
+    p->Edit2->setText(QString());
+    Answer("12");
+    Answer("4");
+    QCOMPARE(ui::ErrorCount(), errors);  // wrong and one-digit answers read nothing
+    Problem();
+    p->CorrectStreak = 49;
+    Answer("13");
+    QCOMPARE(ui::ErrorCount(), errors + 1);
+    QCOMPARE(ui::ErrorBox()->text(), QStringLiteral("'' は整数ではありません"));
+    QCOMPARE(p->CorrectStreak, 50);
+    QVERIFY(Shown(Form3));
+    QVERIFY(!Shown(p->Label6) && !Shown(p->Image1));
+    QCOMPARE(p->AutoNextPending, 0);
+    QCOMPARE(p->FirstTryCount, 0);
+    QCOMPARE(p->Edit2->text(), QString());
+    // The chalk's closing step was cut short, the animation still ended.
+    QVERIFY(Shown(p->Image3) && !Shown(p->Image40));
+    QCOMPARE(p->WritingMode, 0);
+
+    p->Edit2->setText(QStringLiteral("1.5"));
+    Again("13");
+    QCOMPARE(ui::ErrorBox()->text(), QStringLiteral("'1.5' は整数ではありません"));
+    p->Edit2->setText(QStringLiteral("5"));
+    Again("13");
+    QCOMPARE(ui::ErrorCount(), errors + 2);
+    QVERIFY(Shown(p->Label6));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("1"));
+    QCOMPARE(p->AutoNextPending, 1);
+  }
+
+  void resetClearsTheCountsAndBlanksTheBoard() {
+    auto* p = PORONKA;
+    Answer("12");
+    Answer("13");
+    p->Button18Click();
+    QCOMPARE(p->Edit1->text(), QStringLiteral("0"));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("0"));
+    for (QWidget* w : std::initializer_list<QWidget*>{p->Label1, p->Label5, p->Label6, p->Label7,
+                                                      p->Image4, Form2})
+      QVERIFY(!Shown(w));
+    QCOMPARE(p->CorrectStreak, 1);
+    Problem();
+    Answer("13");
+    QCOMPARE(p->Edit1->text(), QStringLiteral("1"));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("1"));
+  }
+};
+
+PORONKA_TEST_MAIN(JudgingTest)
+#include "test_judging.moc"
