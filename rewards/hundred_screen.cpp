@@ -34,7 +34,6 @@ constexpr Component kLayout[] = {
 TForm5::TForm5() : ui::Form("Form5") {
   setWindowTitle(QStringLiteral("Form5"));
   SetColor(QColor(0x00, 0x80, 0x00));
-  SetDefaultFont(kPGothic, 12, Qt::black);
   SetFrame(ui::Frame::Single);
   Place(207, 5, 286, 423, false);
   SetShownAtCreation(true);
