@@ -157,6 +157,7 @@ class JudgingTest : public QObject {
     Ticks(&TPORONKA::Timer4Timer, 5);
     Again("12");
     QVERIFY(!Shown(p->Image1));
+    Ticks(&TPORONKA::Timer4Timer, 10);  // not counted while hidden
     Answer("13");
     Ticks(&TPORONKA::Timer4Timer, 14);
     QVERIFY(Shown(p->Image1));
