@@ -1,0 +1,208 @@
+// The wallpaper chooser: the grid of every wallpaper on the backdrop and what
+// stays outside it, the automatic rotation with and without a click, the
+// cheap redraw of an unchanged wallpaper, and keys passed on to the drill.
+#include <QPainter>
+
+#include <map>
+
+#include "app/backdrop.h"
+#include "drill/drill_screen.h"
+#include "pictures/picture_library.h"
+#include "pictures/sprite_sheet_holder.h"
+#include "pictures/wallpaper_chooser.h"
+#include "tests/fixture.h"
+
+namespace {
+
+struct Grid {
+  int columns, columnStep, rows, rowStep;
+};
+
+const Grid kGrids[11] = {
+    {},           {15, 90, 11, 159}, {21, 70, 11, 70}, {21, 64, 15, 64}, {11, 150, 11, 107},
+    {19, 60, 15, 60}, {19, 59, 15, 60}, {31, 40, 26, 40}, {41, 29, 31, 30}, {31, 40, 21, 40},
+    {31, 40, 21, 40},
+};
+
+// Every pixel different, so that a misplaced tile shows.
+QImage noise(QSize size, int salt) {
+  QImage picture(size, QImage::Format_RGB32);
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      picture.setPixel(x, y, qRgb((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF));
+  return picture;
+}
+
+// The backdrop after wallpaper n is tiled over `before`: the last tile drawn
+// over a pixel wins (columns left to right, rows top to bottom within each).
+QImage expectedBackdrop(const QImage& before, const QImage& tile, const Grid& g) {
+  QImage after = before;
+  for (int y = 0; y < after.height(); ++y) {
+    const int j = std::min(g.rows - 1, y / g.rowStep);
+    if (y >= j * g.rowStep + tile.height()) continue;
+    for (int x = 0; x < after.width(); ++x) {
+      const int i = std::min(g.columns - 1, x / g.columnStep);
+      if (x >= i * g.columnStep + tile.width()) continue;
+      after.setPixel(x, y, tile.pixel(x - i * g.columnStep, y - j * g.rowStep));
+    }
+  }
+  return after;
+}
+
+QImage backdrop() { return Form10->CanvasPicture().convertToFormat(QImage::Format_RGB32); }
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+}  // namespace
+
+class WallpaperTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { fixture::CreateQuietScreens(); }
+  void cleanup() { DestroyScreens(); }
+
+  void everyWallpaperTilesItsGridAndKeepsWhatLiesOutside() {
+    // Distinct tiles cut from a noisy sheet; the own squares replaced too.
+    Form7->Image1->SetPicture(noise({640, 400}, 1));
+    PORONKA->Button20Click();
+    Form9->Img(9)->SetPicture(noise({40, 40}, 9));
+    Form9->Img(10)->SetPicture(noise({40, 40}, 10));
+    QImage& canvas = Form10->Canvas();
+    canvas.fill(qRgb(1, 2, 3));
+    // Each wallpaper over the one before, so that what lies outside a grid is
+    // the previous wallpaper (wallpaper 2 over 1: the slices stay below 770).
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 6, 1}) {
+      const QImage before = backdrop();
+      Form9->ApplyWallpaper(n);
+      QCOMPARE(Form9->WallpaperChoice, n);
+      QCOMPARE(Form9->WallpaperPicked, n);
+      const QImage expected = expectedBackdrop(before, Form9->Tile(n).convertToFormat(QImage::Format_RGB32), kGrids[n]);
+      QVERIFY2(backdrop() == expected, qPrintable(QStringLiteral("wallpaper %1").arg(n)));
+    }
+    // The tiles: slots of the library, or the chooser's own squares.
+    const int tileSlots[] = {0, PicOrangeSlices, PicApple, PicBlueLattice, PicFish, PicCatTile,
+                         PicBearTile, PicGreenSquare, PicStar};
+    for (int n = 1; n <= 8; ++n) QCOMPARE(Form9->Tile(n), Form1->SlotPicture(tileSlots[n]));
+    QCOMPARE(Form9->Tile(9), Form9->Img(9)->Picture());
+    QCOMPARE(Form9->Tile(10), Form9->Img(10)->Picture());
+  }
+
+  void storedSquaresPaintTheBackdropNavyAndMaroon() {
+    if (Form9->Img(10)->Picture().isNull()) QSKIP("the stored squares are not among the resources");
+    QCOMPARE(Form9->Img(9)->Picture().size(), QSize(40, 40));
+    QTest::mouseClick(Form9->Img(10), Qt::LeftButton);
+    QCOMPARE(backdrop().pixel(1239, 839), qRgb(0x80, 0x00, 0x00));
+    QCOMPARE(backdrop().pixel(1240, 839), qRgb(0x00, 0x00, 0x80));  // outside: navy still
+    QTest::mouseClick(Form9->Img(9), Qt::LeftButton);
+    QCOMPARE(backdrop().pixel(0, 0), qRgb(0x00, 0x00, 0x80));
+    QCOMPARE(Form9->WallpaperPicked, 9);
+  }
+
+  void rotationComesEvery180TicksUntilAClick() {
+    // Without a click: the table twice over, the second time 1619 ticks on.
+    std::map<int, int> changes;  // tick -> wallpaper applied
+    Form9->Img(1)->SetPicture(QImage());
+    int last = 0;
+    for (int tick = 1; tick <= 1620 + 1619 + 1; ++tick) {
+      Form9->Timer1Timer();
+      if (tick == 1) QVERIFY(!Form9->Img(1)->Picture().isNull());  // the first tick's distribution
+      if (tick == 2) Form9->Img(1)->SetPicture(QImage());
+      if (Form9->WallpaperChoice != last) changes[tick] = last = Form9->WallpaperChoice;
+      QCOMPARE(Form9->WallpaperPicked, 0);
+    }
+    QVERIFY(Form9->Img(1)->Picture().isNull());  // only once
+    const std::map<int, int> expected = {
+        {180, 10},  {360, 7},   {540, 8},   {720, 6},   {900, 5},   {1080, 4},  {1260, 3},
+        {1440, 2},  {1620, 1},  {1799, 10}, {1979, 7},  {2159, 8},  {2339, 6},  {2519, 5},
+        {2699, 4},  {2879, 3},  {3059, 2},  {3239, 1},
+    };
+    QCOMPARE(changes, expected);
+    QCOMPARE(Form9->WallpaperTicks, 2);
+
+    // A click stops it for good, also one that changes nothing visible.
+    DestroyScreens();
+    fixture::CreateQuietScreens();
+    QTest::mouseClick(Form9->Img(9), Qt::LeftButton);
+    for (int tick = 0; tick < 3300; ++tick) Form9->Timer1Timer();
+    QCOMPARE(Form9->WallpaperChoice, 9);
+
+    // And one in the middle of the rotation.
+    DestroyScreens();
+    fixture::CreateQuietScreens();
+    for (int tick = 0; tick < 400; ++tick) Form9->Timer1Timer();
+    QCOMPARE(Form9->WallpaperChoice, 7);
+    QTest::mouseClick(Form9->Img(3), Qt::LeftButton);
+    for (int tick = 0; tick < 3300; ++tick) Form9->Timer1Timer();
+    QCOMPARE(Form9->WallpaperChoice, 3);
+    QCOMPARE(Form9->WallpaperPicked, 3);
+  }
+
+  void redrawingTheSameWallpaperCostsNoPaint() {
+    Form7->Image1->SetPicture(noise({640, 400}, 1));
+    PORONKA->Button20Click();
+    Form10->show();
+    PaintCounter counter(Form10);
+    Form9->ApplyWallpaper(8);
+    QCoreApplication::processEvents();
+    QVERIFY(counter.paints > 0);
+
+    // Unchanged: neither the canvas nor the window is touched.
+    const qint64 key = Form10->CanvasPicture().cacheKey();
+    counter.paints = 0;
+    for (int i = 0; i < 5; ++i) Form9->RedrawWallpaper(8);
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, 0);
+    QCOMPARE(Form10->CanvasPicture().cacheKey(), key);
+    QCOMPARE(Form9->WallpaperPicked, 8);
+
+    // Something drawn over the backdrop: the tiles come back.
+    QImage tiled = backdrop();
+    {
+      QPainter p(&Form10->Canvas());
+      p.fillRect(0, 0, 100, 100, Qt::red);
+    }
+    Form9->RedrawWallpaper(8);
+    QCOMPARE(backdrop(), tiled);
+
+    // New tile pictures: drawn, and repainted.
+    Form7->Image1->SetPicture(noise({640, 400}, 2));
+    Form1->SliceAll();
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    Form9->RedrawWallpaper(8);
+    QCoreApplication::processEvents();
+    QVERIFY(counter.paints > 0);
+    QCOMPARE(backdrop().pixel(5, 5), Form1->SlotPicture(PicStar).pixel(5, 5));
+    QVERIFY(backdrop() != tiled);
+
+    // Another wallpaper, and back: drawn each time.
+    Form9->RedrawWallpaper(7);
+    QCOMPARE(backdrop().pixel(5, 5), Form1->SlotPicture(PicGreenSquare).pixel(5, 5));
+    Form9->RedrawWallpaper(8);
+    QCOMPARE(backdrop().pixel(5, 5), Form1->SlotPicture(PicStar).pixel(5, 5));
+    QCOMPARE(Form9->WallpaperChoice, 8);
+  }
+
+  void keysTypedOnTheChooserReachTheDrill() {
+    QTest::keyClick(Form9, Qt::Key_4);
+    QTest::keyClick(Form9->Img(2), Qt::Key_2);
+    QCOMPARE(PORONKA->TypedAnswer, 42);
+    QTest::keyClick(Form9, Qt::Key_Period);
+    QCOMPARE(PORONKA->TypedAnswer, 0);
+    QTest::keyClick(Form9, Qt::Key_A);
+    QCOMPARE(PORONKA->TypedAnswer, 0);
+  }
+};
+
+PORONKA_TEST_MAIN(WallpaperTest)
+#include "test_wallpaper.moc"
