@@ -15,9 +15,9 @@ constexpr int kPauseMs = 700;  // after each crossing but the last
 // The images one kind of animation works with, by level (1 is the bottom
 // row): image number = base - level.
 struct Columns {
-  int giving;    // counter of the moving addend on level L
-  int sliding;   // that counter half-way above level L
-  int crossed;   // a moved counter on level L of the receiving column
+  int giving;   // counter of the moving addend on level L
+  int sliding;  // that counter half-way above level L
+  int crossed;  // a moved counter on level L of the receiving column
 };
 constexpr Columns kRedMoves{21, 50, 31};   // kind 1: right column gives to the left
 constexpr Columns kBlueMoves{11, 60, 41};  // kind 2: left column gives to the right
