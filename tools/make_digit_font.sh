@@ -12,7 +12,9 @@ output=${2:-$here/../assets/digits.ttf}
 # forms. The source's time stamps are kept, so the file is the same on every run. No
 # layout features: they would pull in the circled, vertical and ruby forms of the
 # digits. The subset gets a family name of its own, so that it is never mixed up
-# with a full Klee One installed on the machine.
+# with a full Klee One installed on the machine, and the line metrics of a digit
+# face (the full font keeps room above for kanji), so that a digit fills a label
+# one em high instead of sinking out of it.
 /usr/bin/python3 -m fontTools.subset "$source_font" \
     --unicodes=U+0030-0039,U+002B,U+003D,U+FF0B,U+FF1D \
     --layout-features='' \
@@ -32,6 +34,10 @@ for r in table.names:
         r.string = "Regular"
     elif r.nameID in names:
         r.string = names[r.nameID]
+hhea, os2 = font["hhea"], font["OS/2"]
+hhea.ascent, hhea.descent, hhea.lineGap = os2.sTypoAscender, os2.sTypoDescender, 0
+os2.usWinAscent, os2.usWinDescent = os2.sTypoAscender, -os2.sTypoDescender
+os2.fsSelection |= 1 << 7  # USE_TYPO_METRICS
 font.save(sys.argv[1])
 PY
 echo "wrote $output"
