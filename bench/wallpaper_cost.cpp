@@ -1,0 +1,177 @@
+// What the wallpaper costs the drill screen, which redraws it on every paint.
+//
+// First the cost of one full redraw of each wallpaper onto the backdrop (and
+// of repainting the backdrop window), and of a redraw that finds the
+// wallpaper unchanged. Then the whole program runs with wallpaper 8 (1271
+// tiles) while answers are typed at a child's pace, and prints the CPU used.
+//
+//   wallpaper_cost [seconds]    typing time, 60 by default; 5 for a quick check
+//
+// Without a display it runs offscreen on a 1920 x 1080 screen; with DISPLAY
+// set, on X11 (run it under `xvfb-run -s "-screen 0 1920x1080x24"`).
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <random>
+
+#include "app/backdrop.h"
+#include "app/screens.h"
+#include "app/ui.h"
+#include "drill/drill_screen.h"
+#include "pictures/wallpaper_chooser.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+template <class F>
+double MicrosecondsEach(int times, F&& work) {
+  const auto start = Clock::now();
+  for (int i = 0; i < times; ++i) work();
+  return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / times;
+}
+
+// Costs of single operations, measured once the program is up.
+double MeasureRedraws() {
+  std::printf("backdrop canvas: %d x %d\n", Form10->Canvas().width(), Form10->Canvas().height());
+  double fullEight = 0;
+  for (int n = 1; n <= TForm9::kWallpapers; ++n) {
+    Form9->RedrawWallpaper(n);
+    // One changed pixel makes the backdrop a different picture: full redraw.
+    const double us = MicrosecondsEach(50, [n] {
+      Form10->Canvas().setPixel(0, 0, 0);
+      Form9->RedrawWallpaper(n);
+    });
+    if (n == 8) fullEight = us;
+    std::printf("full redraw of wallpaper %2d: %8.1f us\n", n, us);
+  }
+  Form9->ApplyWallpaper(8);
+  const double skipped = MicrosecondsEach(100000, [] { Form9->RedrawWallpaper(8); });
+  std::printf("redraw of wallpaper 8 unchanged: %.3f us\n", skipped);
+  const double window = MicrosecondsEach(50, [] { Form10->repaint(); });
+  std::printf("repaint of the backdrop window: %.1f us\n", window);
+  return fullEight + window;
+}
+
+// Types right answers into the drill screen at a child's pace, in the button
+// mode, with a new problem after each answer.
+class Typist : public QObject {
+ public:
+  explicit Typist(double seconds) : seconds_(seconds) {
+    PORONKA->installEventFilter(this);
+  }
+
+  void Start() { waitForFirstProblem(); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_;
+    return false;
+  }
+
+ private:
+  void waitForFirstProblem() {
+    if (PORONKA->ProblemsAsked == 0) {
+      QTimer::singleShot(50, this, [this] { waitForFirstProblem(); });
+      return;
+    }
+    fullCostUs_ = MeasureRedraws();
+    PORONKA->RadioGroup1->SetItemIndex(1);
+    Form9->ApplyWallpaper(8);
+    start_ = Clock::now();
+    cpu_ = CpuSeconds();
+    paints_ = 0;
+    nextKey();
+  }
+
+  void nextKey() {
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start_).count();
+    if (elapsed >= seconds_) return finish(elapsed);
+    if (keys_.empty()) {
+      if (presses_ > 0) PORONKA->Button13->click();
+      const std::int32_t sum = PORONKA->CorrectSum;
+      keys_.push_back(static_cast<char>('0' + sum / 10));
+      keys_.push_back(static_cast<char>('0' + sum % 10));
+    }
+    const char key = keys_.front();
+    keys_.pop_front();
+    ++presses_;
+    QWidget* to = PORONKA->focusWidget() ? PORONKA->focusWidget() : PORONKA;
+    const QString text(QLatin1Char{key});
+    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    QTimer::singleShot(std::uniform_int_distribution<int>(250, 450)(random_), this,
+                       [this] { nextKey(); });
+  }
+
+  void finish(double wall) {
+    const double cpu = CpuSeconds() - cpu_;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    std::printf("platform: %s, screen %d x %d\n", qPrintable(QGuiApplication::platformName()),
+                screen.width(), screen.height());
+    std::printf("typing with wallpaper 8 for %.1f s: %d keys, %d paints of the drill screen\n",
+                wall, presses_, paints_);
+    std::printf("CPU: %.2f s (%.1f %% of one core)\n", cpu, 100.0 * cpu / wall);
+    std::printf("had every paint redrawn wallpaper 8 and repainted the backdrop: about %.1f %% more\n",
+                100.0 * paints_ * fullCostUs_ / 1e6 / wall);
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+  }
+
+  double seconds_;
+  double fullCostUs_ = 0;
+  std::mt19937 random_{20240601};
+  std::deque<char> keys_;
+  Clock::time_point start_{};
+  double cpu_ = 0;
+  int presses_ = 0;
+  int paints_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
+  if (seconds <= 0) {
+    std::fprintf(stderr, "usage: %s [seconds of typing, default 60]\n", argv[0]);
+    return 2;
+  }
+  QFile config(QDir::temp().filePath(QStringLiteral("poronka-bench-1920x1080.json")));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+      if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        config.write(R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": 1920, "height": 1080}]})");
+      config.close();
+      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    } else {
+      qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+  }
+  QApplication app(argc, argv);
+  SetUpApplication();
+  CreateScreens();
+  Typist typist(seconds);
+  typist.Start();
+  const int code = ui::RunApplication();
+  DestroyScreens();
+  return code;
+}
