@@ -1,5 +1,5 @@
-// Answer entry: keypad, keyboard, erase, the keys the secondary screens pass
-// on, and a flood of keys before one judgement.
+// From key to judgement: keypad, keyboard, erase, the keys the secondary
+// screens pass on, a flood of keys, and the chalk's five strokes.
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "fixture.h"
@@ -11,18 +11,20 @@
 
 namespace {
 
-// One key through QApplication::notify, as QTest does, but without QTest's
+// Keys go through QApplication::notify, as with QTest, but without QTest's
 // warning for every key a screen leaves to its controls.
-void Key(QWidget* to, char c) {
-  const QString text(QLatin1Char{c});
-  QKeyEvent down(QEvent::KeyPress, c, Qt::NoModifier, text);
-  QKeyEvent up(QEvent::KeyRelease, c, Qt::NoModifier, text);
-  QApplication::sendEvent(to, &down);
-  QApplication::sendEvent(to, &up);
+void Keys(QWidget* to, const char* keys) {
+  for (; *keys; ++keys) {
+    const QString text(QLatin1Char{*keys});
+    QKeyEvent down(QEvent::KeyPress, *keys, Qt::NoModifier, text);
+    QKeyEvent up(QEvent::KeyRelease, *keys, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &down);
+    QApplication::sendEvent(to, &up);
+  }
 }
 
-void Keys(QWidget* to, const char* keys) {
-  for (; *keys; ++keys) Key(to, *keys);
+void Tick(int n = 1) {
+  for (int i = 0; i < n; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
 }
 
 }  // namespace
@@ -33,54 +35,35 @@ class AnswerEntryTest : public QObject {
   void init() {
     fixture::CreateQuietScreens();
     PORONKA->Button13Click();
+    PORONKA->Label1->SetCaption(QStringLiteral("8"));
+    PORONKA->Label3->SetCaption(QStringLiteral("5"));
+    PORONKA->CorrectSum = 13;
   }
   void cleanup() { DestroyScreens(); }
 
-  void keypadBuildsTheNumberAndErases() {
+  void keypadAndKeyboardBuildTheNumber() {
     auto* p = PORONKA;
-    fixture::Find<QPushButton>(p, "Button1")->click();
-    fixture::Find<QPushButton>(p, "Button3")->click();
+    ui::SetVisible(p, true);
+    p->Button1->click();
+    Keys(p->Button13, "3");  // passed on from the button to its screen: still once
     QCOMPARE(p->TypedAnswer, 13);
     QCOMPARE(p->WritingMode, 3);
-    // The second digit before the first chalk ended: the chalk goes to the tray.
-    QVERIFY(p->Image2->isHidden());
-    QVERIFY(!p->Image40->isHidden());
+    QVERIFY(p->Image2->isHidden() && !p->Image40->isHidden());  // chalk back in the tray
 
-    p->Label5->SetCaption(QStringLiteral("13"));
     p->Label7->setVisible(true);
-    fixture::Find<QPushButton>(p, "BitBtn1")->click();
+    Keys(p, ".");
     QCOMPARE(p->TypedAnswer, 0);
-    QCOMPARE(p->Label5->text(), QString());
-    QCOMPARE(p->WritingMode, 3);        // a running chalk goes on
-    QVERIFY(!p->Label7->isHidden());    // feedback stays
-
-    fixture::Find<QPushButton>(p, "Button10")->click();
-    fixture::Find<QPushButton>(p, "Button7")->click();
+    QCOMPARE(p->WritingMode, 3);  // a running chalk goes on
+    QVERIFY(!p->Label7->isHidden());
+    p->Button10->click();
+    p->Button7->click();
     QCOMPARE(p->TypedAnswer, 7);
     QCOMPARE(p->WritingMode, 2);
 
-    // After a wrong answer the next digit starts afresh.
-    p->TypedAnswer = 1000;
-    fixture::Find<QPushButton>(p, "Button4")->click();
-    QCOMPARE(p->TypedAnswer, 4);
-  }
-
-  void keyboardOnTheDrillReachesItOnceAndTheControlToo() {
-    auto* p = PORONKA;
-    ui::SetVisible(p, true);
-    p->Label5->setVisible(false);  // as after a reset
-    Key(p, 'x');
+    p->TypedAnswer = 1000;  // left by a wrong answer
+    p->Label5->setVisible(false);
+    Keys(p, "x");
     QVERIFY(!p->Label5->isHidden());
-    QCOMPARE(p->TypedAnswer, 0);
-    p->TypedAnswer = 1000;
-    Key(p, 'a');  // any key clears the marker
-    QCOMPARE(p->TypedAnswer, 0);
-
-    // A button passes a digit on to its screen: still one digit.
-    Key(p->Button13, '2');
-    Key(p, '3');
-    QCOMPARE(p->TypedAnswer, 23);
-    Key(p, '.');
     QCOMPARE(p->TypedAnswer, 0);
 
     p->Edit2->setFocus();
@@ -88,26 +71,20 @@ class AnswerEntryTest : public QObject {
     QTest::keyClick(p->Edit2, '4');
     QCOMPARE(p->TypedAnswer, 4);
     QCOMPARE(p->Edit2->text(), QStringLiteral("04"));
-    QTest::keyClick(p->Edit2, Qt::Key_Backspace);
-    QCOMPARE(p->TypedAnswer, 4);
   }
 
   void secondaryScreensForwardDigitsAndErase() {
     auto* p = PORONKA;
-    const QList<QWidget*> forwarding{Form2, Form4, Form6, Form9};
-    for (QWidget* form : forwarding) {
+    for (QWidget* form : QList<QWidget*>{Form2, Form4, Form6, Form9}) {
       ui::SetVisible(form, true);
       p->TypedAnswer = 1000;
       Keys(form, "13");
       QCOMPARE(p->TypedAnswer, 13);
-      Key(form, '.');
-      QCOMPARE(p->TypedAnswer, 0);
-      Keys(form, "0z9");
+      Keys(form, ".0z9");
       QCOMPARE(p->TypedAnswer, 9);
       QCOMPARE(p->WritingMode, 2);
     }
-    // The fifty and hundred screens keep their keys.
-    for (QWidget* form : QList<QWidget*>{Form3, Form5}) {
+    for (QWidget* form : QList<QWidget*>{Form3, Form5}) {  // these keep their keys
       ui::SetVisible(form, true);
       Keys(form, "5.");
       QCOMPARE(p->TypedAnswer, 9);
@@ -117,19 +94,54 @@ class AnswerEntryTest : public QObject {
   void aFloodOfDigitsLeavesOnlyTheLastOne() {
     auto* p = PORONKA;
     const int errors = ui::ErrorCount();
-    QString flood;
-    for (int i = 0; i < 20000; ++i) flood += QChar(u'0' + (i * 7 + 3) % 10);
-    for (QChar c : flood) {
-      Key(p, static_cast<char>(c.unicode()));
+    for (int i = 0; i < 20000; ++i) {
+      const char digit[] = {static_cast<char>('0' + (i * 7 + 3) % 10), 0};
+      Keys(p, digit);
       QVERIFY(p->TypedAnswer >= 0 && p->TypedAnswer <= 999);  // never the 1000 marker
     }
-    Key(p, '6');
-    QCOMPARE(p->WritingMode, 3);
-    for (int i = 0; i < 10; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
+    Keys(p, "6");
+    Tick(10);
     QCOMPARE(p->Label5->text(), QStringLiteral("6"));
-    QCOMPARE(p->TypedAnswer, 6);
-    QVERIFY(p->Label6->isHidden() && p->Label7->isHidden());
+    QVERIFY(p->Label6->isHidden() && p->Label7->isHidden());  // one digit is not judged
     QCOMPARE(ui::ErrorCount(), errors);
+  }
+
+  void eachDigitIsWrittenInFiveStrokes() {
+    auto* p = PORONKA;
+    Tick(7);  // nothing typed: nothing moves
+    QCOMPARE(p->Image2->pos(), QPoint(192, 48));
+    const QList<QPoint> first{{193, 30}, {209, 33}, {198, 40}, {206, 46}, {200, 48}};
+    const QList<QPoint> second{{216, 30}, {233, 33}, {222, 40}, {231, 46}, {224, 48}};
+    p->DigitAction(1);
+    for (const QPoint& at : first) {
+      QCOMPARE(p->Label5->text(), QString());  // written only at the end
+      Tick();
+      QCOMPARE(p->Image2->pos(), at);
+    }
+    QCOMPARE(p->Label5->text(), QStringLiteral("1"));
+    QVERIFY(p->Image2->isHidden() && !p->Image3->isHidden() && p->Image40->isHidden());
+    p->DigitAction(3);
+    for (const QPoint& at : second) {
+      Tick();
+      QCOMPARE(p->Image3->pos(), at);
+    }
+    QCOMPARE(p->CorrectStreak, 1);
+    QVERIFY(p->Image3->isHidden() && !p->Image40->isHidden());
+  }
+
+  void aSecondDigitDuringTheFirstSharesItsTicks() {
+    auto* p = PORONKA;
+    p->DigitAction(1);
+    Tick(2);
+    p->DigitAction(3);
+    Tick(2);
+    QVERIFY(p->Image3->isHidden());  // moved, never shown
+    QCOMPARE(p->Image3->pos(), QPoint(231, 46));
+    QCOMPARE(p->CorrectStreak, 0);
+    Tick();
+    QCOMPARE(p->Label5->text(), QStringLiteral("13"));
+    Tick(10);
+    QCOMPARE(p->CorrectStreak, 1);  // one judgement only
   }
 };
 
