@@ -370,7 +370,7 @@ void Form::SetFrame(Frame frame) {
       flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
       break;
     case Frame::Single:
-      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                Qt::WindowCloseButtonHint;
       break;
     case Frame::Sizeable:

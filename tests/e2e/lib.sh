@@ -13,11 +13,18 @@ fi
 PROGRAM=$(realpath "$1")
 WORK=$(mktemp -d /tmp/poronka-e2e.XXXXXX)
 PID=""
-trap 'if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi' EXIT
+KEEP_WORK=""
+cleanup() {
+  if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi
+  # Screenshots of a failure stay for a look; others go.
+  [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$WORK/shot.png" ] && echo "last screenshot: $WORK/shot.png" >&2
+  KEEP_WORK=1
   exit 1
 }
 
