@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
-# Runs every benchmark against a build directory.
+# Runs every benchmark against a build directory and prints their figures.
+#   bench/run_all.sh [BUILD_DIR] [TYPING_SECONDS]
 set -euo pipefail
 build=${1:-build/default}
+seconds=${2:-60}
 here=$(dirname "$0")
+
+echo "== start-up, memory, idle CPU"
 "$here/startup.sh" "$build"
+echo "== key to judgement, typing cost"
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$build/bench/key_latency" "$seconds"
+echo "== wallpaper cost on a 1920 x 1080 screen"
+xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$build/bench/wallpaper_cost" "$seconds"
