@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,6 +23,7 @@
 #include <vector>
 
 #include "app/screens.h"
+#include "bench/bench_util.h"
 #include "app/ui.h"
 #include "drill/drill_screen.h"
 
@@ -32,15 +32,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  const auto seconds = [](const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-  };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 constexpr int kIdleSeconds = 5;
 constexpr int kMissedAfterMs = 2000;
@@ -74,11 +65,11 @@ class Typist : public QObject {
     // The button mode: a new problem comes when asked for, so no key lands
     // on a problem that is being replaced.
     PORONKA->RadioGroup1->SetItemIndex(1);
-    idleCpu_ = CpuSeconds();
+    idleCpu_ = bench::CpuSeconds();
     QTimer::singleShot(kIdleSeconds * 1000, this, [this] {
-      idleCpu_ = CpuSeconds() - idleCpu_;
+      idleCpu_ = bench::CpuSeconds() - idleCpu_;
       typingStart_ = Clock::now();
-      typingCpu_ = CpuSeconds();
+      typingCpu_ = bench::CpuSeconds();
       nextKey();
     });
   }
@@ -133,7 +124,7 @@ class Typist : public QObject {
 
   void finish() {
     const double wall = Ms(Clock::now() - typingStart_) / 1000.0;
-    const double cpu = CpuSeconds() - typingCpu_;
+    const double cpu = bench::CpuSeconds() - typingCpu_;
     std::vector<double> sorted = latencies_;
     std::sort(sorted.begin(), sorted.end());
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
@@ -175,11 +166,8 @@ class Typist : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
-  if (seconds <= 0) {
-    std::fprintf(stderr, "usage: %s [seconds of typing, default 60]\n", argv[0]);
-    return 2;
-  }
+  const double seconds = bench::TypingSeconds(argc, argv);
+  if (seconds <= 0) return 2;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
   QApplication app(argc, argv);

@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -26,6 +25,7 @@
 
 #include "app/backdrop.h"
 #include "app/screens.h"
+#include "bench/bench_util.h"
 #include "app/ui.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
@@ -33,15 +33,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  const auto seconds = [](const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-  };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 template <class F>
 double MicrosecondsEach(int times, F&& work) {
@@ -98,7 +89,7 @@ class Typist : public QObject {
     PORONKA->RadioGroup1->SetItemIndex(1);
     Form9->ApplyWallpaper(8);
     start_ = Clock::now();
-    cpu_ = CpuSeconds();
+    cpu_ = bench::CpuSeconds();
     paints_ = 0;
     nextKey();
   }
@@ -124,7 +115,7 @@ class Typist : public QObject {
   }
 
   void finish(double wall) {
-    const double cpu = CpuSeconds() - cpu_;
+    const double cpu = bench::CpuSeconds() - cpu_;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     std::printf("platform: %s, screen %d x %d\n", qPrintable(QGuiApplication::platformName()),
                 screen.width(), screen.height());
@@ -150,11 +141,8 @@ class Typist : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
-  if (seconds <= 0) {
-    std::fprintf(stderr, "usage: %s [seconds of typing, default 60]\n", argv[0]);
-    return 2;
-  }
+  const double seconds = bench::TypingSeconds(argc, argv);
+  if (seconds <= 0) return 2;
   QFile config(QDir::temp().filePath(QStringLiteral("poronka-bench-1920x1080.json")));
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {

@@ -51,6 +51,17 @@ inline QString Caption(const QObject* form, const char* label) {
   return Find<QLabel>(form, label)->text();
 }
 
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 // Whether a component would show while its screen shows.
 inline bool Shown(const QWidget* w) { return !w->isHidden(); }
 

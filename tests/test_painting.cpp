@@ -83,16 +83,6 @@ std::uint32_t seedForOnlyDraw(int k) {
   }
 }
 
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 }  // namespace
 
 class PaintingTest : public QObject {
@@ -165,7 +155,7 @@ class PaintingTest : public QObject {
     PORONKA->show();
     PORONKA->Image1->setVisible(true);
     QCoreApplication::processEvents();
-    PaintCounter counter(PORONKA);
+    fixture::PaintCounter counter(PORONKA);
     ui::ForceRandomReal(0.004);
     PORONKA->repaint();
     QCOMPARE(counter.paints, 1);

@@ -51,17 +51,6 @@ QImage expectedBackdrop(const QImage& before, const QImage& tile, const Grid& g)
 
 QImage backdrop() { return Form10->CanvasPicture().convertToFormat(QImage::Format_RGB32); }
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 }  // namespace
 
 class WallpaperTest : public QObject {
@@ -151,7 +140,7 @@ class WallpaperTest : public QObject {
     Form7->Image1->SetPicture(noise({640, 400}, 1));
     PORONKA->Button20Click();
     Form10->show();
-    PaintCounter counter(Form10);
+    fixture::PaintCounter counter(Form10);
     Form9->ApplyWallpaper(8);
     QCoreApplication::processEvents();
     QVERIFY(counter.paints > 0);
