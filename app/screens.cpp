@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
-
 #include <memory>
 #include <vector>
 

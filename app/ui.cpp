@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
-
 #include <algorithm>
 #include <vector>
 
@@ -191,8 +190,8 @@ void Image::mousePressEvent(QMouseEvent* event) {
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) Q_EMIT clicked();
 }

@@ -14,7 +14,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -47,7 +46,8 @@ void RunHandler(const std::function<void()>& handler) noexcept;
 
 template <class Sender, class Fn, class Obj>
 void Connect(Sender* sender, Fn signal, Obj* target, void (Obj::*handler)()) {
-  QObject::connect(sender, signal, target, [target, handler] { RunHandler([=] { (target->*handler)(); }); });
+  QObject::connect(sender, signal, target,
+                   [target, handler] { RunHandler([=] { (target->*handler)(); }); });
 }
 
 // ----------------------------------------------------------- conversions
@@ -292,12 +292,12 @@ struct Component {
   Kind kind;
   const char* name;
   int left, top, width, height;
-  const char* text = "";        // caption, text or title ("|"-separated radio items follow the title)
+  const char* text = "";  // caption, text or title ("|"-separated radio items follow the title)
   FontSpec font = {};
   unsigned flags = kNone;
-  int tabOrder = -1;            // windowed controls only
+  int tabOrder = -1;              // windowed controls only
   const char* picture = nullptr;  // stored picture resource
-  QRgb background = 0xFFFFFF;   // opaque labels
+  QRgb background = 0xFFFFFF;     // opaque labels
 };
 
 // Creates the components of `layout` on `form` in order.

@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
-
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -23,8 +21,8 @@
 #include <vector>
 
 #include "app/screens.h"
-#include "bench/bench_util.h"
 #include "app/ui.h"
+#include "bench/bench_util.h"
 #include "drill/drill_screen.h"
 
 namespace {
@@ -142,8 +140,8 @@ class Typist : public QObject {
       std::printf("note: fewer than %d presses; run longer for a steady figure\n", kMinPresses);
     std::printf("CPU while typing for %.1f s: %.2f s (%.1f %% of one core)\n", wall, cpu,
                 100.0 * cpu / wall);
-    std::printf("CPU idle for %d s before: %.2f s (%.1f %% of one core)\n", kIdleSeconds,
-                idleCpu_, 100.0 * idleCpu_ / kIdleSeconds);
+    std::printf("CPU idle for %d s before: %.2f s (%.1f %% of one core)\n", kIdleSeconds, idleCpu_,
+                100.0 * idleCpu_ / kIdleSeconds);
     std::fflush(stdout);
     QCoreApplication::exit(missed_ == 0 ? 0 : 1);
   }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -15,8 +15,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
-
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +23,8 @@
 
 #include "app/backdrop.h"
 #include "app/screens.h"
-#include "bench/bench_util.h"
 #include "app/ui.h"
+#include "bench/bench_util.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
 
@@ -67,9 +65,7 @@ double MeasureRedraws() {
 // mode, with a new problem after each answer.
 class Typist : public QObject {
  public:
-  explicit Typist(double seconds) : seconds_(seconds) {
-    PORONKA->installEventFilter(this);
-  }
+  explicit Typist(double seconds) : seconds_(seconds) { PORONKA->installEventFilter(this); }
 
   void Start() { waitForFirstProblem(); }
 
@@ -122,8 +118,9 @@ class Typist : public QObject {
     std::printf("typing with wallpaper 8 for %.1f s: %d keys, %d paints of the drill screen\n",
                 wall, presses_, paints_);
     std::printf("CPU: %.2f s (%.1f %% of one core)\n", cpu, 100.0 * cpu / wall);
-    std::printf("had every paint redrawn wallpaper 8 and repainted the backdrop: about %.1f %% more\n",
-                100.0 * paints_ * fullCostUs_ / 1e6 / wall);
+    std::printf(
+        "had every paint redrawn wallpaper 8 and repainted the backdrop: about %.1f %% more\n",
+        100.0 * paints_ * fullCostUs_ / 1e6 / wall);
     std::fflush(stdout);
     QCoreApplication::exit(0);
   }
@@ -147,7 +144,8 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
       if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        config.write(R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": 1920, "height": 1080}]})");
+        config.write(
+            R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": 1920, "height": 1080}]})");
       config.close();
       qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     } else {

@@ -7,8 +7,8 @@
 namespace {
 
 using ui::Component;
-using ui::Kind;
 using ui::kHidden;
+using ui::Kind;
 using ui::kStretch;
 
 // Top edge of rows 1 (top) to 10 (bottom); 16 extra pixels between rows 5
@@ -22,6 +22,7 @@ constexpr int kSide = 33;  // one pixel wider than the tile, so tiles touch
 
 // Rows in stacking order, furthest back first. Images that share a place are
 // never shown together.
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image9", kLeft, kRow[9], kSide, kSide, "", {}, kHidden},
     {Kind::Image, "Image29", kLeft, kRow[9], kSide, kSide, "", {}, kHidden},
@@ -93,6 +94,7 @@ constexpr Component kLayout[] = {
     {Kind::Image, "Image61", 12, 389, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
     {Kind::Button, "Button1", 0, 408, 115, 17, "", {}, ui::kNone, 0},
 };
+// clang-format on
 
 // Every counter image: the six groups, without the tray's Image50.
 bool IsCounter(int number) { return number >= 1 && number <= 59 && number != 50; }
@@ -115,8 +117,8 @@ TForm2::TForm2() : ui::Form("Form2") {
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
   for (size_t n = 1; n < images_.size(); ++n)
-    images_.at(n) = findChild<ui::Image*>(QStringLiteral("Image%1").arg(n),
-                                          Qt::FindDirectChildrenOnly);
+    images_.at(n) =
+        findChild<ui::Image*>(QStringLiteral("Image%1").arg(n), Qt::FindDirectChildrenOnly);
   Button1 = ui::Find<QPushButton>(this, "Button1");
 }
 

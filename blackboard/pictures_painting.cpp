@@ -59,7 +59,7 @@ void TPORONKA::Button20Click() {
 
   give(Form6->Image1, PicKitten);
 
-  constexpr int kChooser[] = {PicOrangeSlices, PicApple,   PicBlueLattice, PicFish,
+  constexpr int kChooser[] = {PicOrangeSlices, PicApple,    PicBlueLattice, PicFish,
                               PicCatTile,      PicBearTile, PicGreenSquare, PicStar};
   for (int n = 1; n <= 8; ++n) give(Form9->Img(n), kChooser[n - 1]);
 }

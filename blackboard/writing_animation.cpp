@@ -11,8 +11,10 @@ struct Stroke {
 };
 
 // Ticks 1 to 5; the second chalk writes 23 to 25 pixels further right.
-constexpr std::array<Stroke, 5> kFirstDigit{{{193, 30}, {209, 33}, {198, 40}, {206, 46}, {200, 48}}};
-constexpr std::array<Stroke, 5> kSecondDigit{{{216, 30}, {233, 33}, {222, 40}, {231, 46}, {224, 48}}};
+constexpr std::array<Stroke, 5> kFirstDigit{
+    {{193, 30}, {209, 33}, {198, 40}, {206, 46}, {200, 48}}};
+constexpr std::array<Stroke, 5> kSecondDigit{
+    {{216, 30}, {233, 33}, {222, 40}, {231, 46}, {224, 48}}};
 
 // Top first, then left, as the chalk has always moved.
 void MoveTo(ui::Image* chalk, const std::array<Stroke, 5>& strokes, std::int32_t tick) {

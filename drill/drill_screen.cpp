@@ -7,9 +7,9 @@ namespace {
 
 using ui::Component;
 using ui::FontSpec;
-using ui::Kind;
 using ui::kFixedSize;
 using ui::kHidden;
+using ui::Kind;
 using ui::kStretch;
 
 constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
@@ -26,6 +26,7 @@ constexpr FontSpec kKey{kDigits, 24, false, false, kBlack};
 constexpr FontSpec kHint{kGothic, 13, false, true, kBlack};
 
 // Rows in stacking order: later rows lie over earlier ones.
+// clang-format off
 constexpr Component kLayout[] = {
     // problem line
     {Kind::Image, "Image4", 16, 16, 41, 41, "", {}, kStretch | kHidden},
@@ -92,6 +93,7 @@ constexpr Component kLayout[] = {
     {Kind::Button, "Button22", 208, 368, 25, 17, "22", {}, kHidden, 25},
     {Kind::Button, "Button23", 208, 384, 25, 17, "23", {}, kHidden, 26},
 };
+// clang-format on
 
 }  // namespace
 

@@ -13,6 +13,7 @@ using ui::Kind;
 // Where each slot comes from on the sprite sheet. A slot keeps what fits in its
 // own image: slots 4, 5, 6 and 10 lose the edge of their rectangle, and slot
 // 21's smaller rectangle leaves white along its right and bottom.
+// clang-format off
 constexpr ui::Rect kSheetRects[22] = {
     {0, 0, 0, 0},  // no slot 0
     {0, 0, 32, 32},       {0, 35, 32, 67},      {0, 70, 32, 102},     {40, 4, 130, 87},
@@ -22,7 +23,9 @@ constexpr ui::Rect kSheetRects[22] = {
     {222, 140, 282, 200}, {213, 284, 253, 324}, {107, 299, 139, 331}, {447, 218, 536, 243},
     {252, 170, 282, 200},
 };
+// clang-format on
 
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Button, "Button1", 168, 8, 89, 25, "ALL"},
     {Kind::Button, "BitBtn1", 512, 336, 65, 65, "閉じる"},
@@ -69,6 +72,7 @@ constexpr Component kLayout[] = {
     {Kind::Image, "Image21", 344, 280, 33, 33},
     {Kind::Button, "Button22", 344, 312, 33, 9, "21"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -90,11 +94,10 @@ TForm1::TForm1() : ui::Form("Form1") {
 
   using T = TForm1;
   constexpr void (T::*handlers[])() = {
-      &T::Button1Click,  &T::Button2Click,  &T::Button3Click,  &T::Button4Click,
-      &T::Button5Click,  &T::Button6Click,  &T::Button7Click,  &T::Button8Click,
-      &T::Button9Click,  &T::Button10Click, &T::Button11Click, &T::Button12Click,
-      &T::Button13Click, &T::Button14Click, &T::Button15Click, &T::Button16Click,
-      &T::Button17Click, &T::Button18Click, &T::Button19Click, &T::Button20Click,
+      &T::Button1Click,  &T::Button2Click,  &T::Button3Click,  &T::Button4Click,  &T::Button5Click,
+      &T::Button6Click,  &T::Button7Click,  &T::Button8Click,  &T::Button9Click,  &T::Button10Click,
+      &T::Button11Click, &T::Button12Click, &T::Button13Click, &T::Button14Click, &T::Button15Click,
+      &T::Button16Click, &T::Button17Click, &T::Button18Click, &T::Button19Click, &T::Button20Click,
       &T::Button21Click, &T::Button22Click,
   };
   for (int n = 1; n <= kSlots + 1; ++n) {

@@ -13,6 +13,7 @@ using ui::Component;
 using ui::Kind;
 
 // Unstretched: each shows the top-left corner of its picture.
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 8, 8, 25, 25},
     {Kind::Image, "Image2", 8, 40, 25, 25},
@@ -25,6 +26,7 @@ constexpr Component kLayout[] = {
     {Kind::Image, "Image9", 8, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/navy_square.bmp"},
     {Kind::Image, "Image10", 64, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/maroon_square.bmp"},
 };
+// clang-format on
 
 // Tile of column i, row j at (i * columnStep, j * rowStep). Slot 0: the
 // chooser's own image of that number.
@@ -34,6 +36,7 @@ struct Grid {
   int rows, rowStep;
 };
 
+// clang-format off
 constexpr Grid kGrids[11] = {
     {0, 0, 0, 0, 0},  // no wallpaper 0
     {PicOrangeSlices, 15, 90, 11, 159},
@@ -47,13 +50,16 @@ constexpr Grid kGrids[11] = {
     {0, 31, 40, 21, 40},
     {0, 31, 40, 21, 40},
 };
+// clang-format on
 
 // Until the child picks a wallpaper, one comes by itself every 180 ticks,
 // never wallpaper 9 (it looks like the plain backdrop).
+// clang-format off
 constexpr std::pair<std::int32_t, int> kRotation[] = {
     {180, 10}, {360, 7}, {540, 8}, {720, 6}, {900, 5},
     {1080, 4}, {1260, 3}, {1440, 2}, {1620, 1},
 };
+// clang-format on
 constexpr std::int32_t kLastTick = 1620;
 constexpr std::int32_t kWrapTo = 2;  // past the first-tick distribution
 

@@ -18,12 +18,14 @@ constexpr const char* kGothic = "ＭＳ ゴシック";
 constexpr int kStayTicks = 8;  // 500 ms each: the badge stays about four seconds
 
 // The three lines stand inside the rosette's white oval.
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 8, 8, 161, 169, "", {}, ui::kStretch},
     {Kind::Label, "Label1", 40, 40, 95, 19, "よかったね", {kGothic, 19}, kOpaque},
     {Kind::Label, "Label2", 24, 64, 126, 19, "10だいつづけて", {kPGothic, 19}, kOpaque},
     {Kind::Label, "Label3", 40, 88, 102, 19, "あっていたよ", {kPGothic, 19}, kOpaque},
 };
+// clang-format on
 
 // The rosette is a vector picture, rendered once at the image's size so that
 // the pink of the screen shows around it. Without the picture the image stays

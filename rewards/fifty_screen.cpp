@@ -7,12 +7,14 @@ using ui::Kind;
 
 constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
 
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 21, 88, 220, 209},
     {Kind::Label, "Label1", 32, 16, 190, 27, "５０だい れんぞく", {kPGothic, 27}},
     {Kind::Label, "Label2", 10, 48, 247, 33, "せいかい おめでとう"},
     {Kind::Button, "BitBtn1", 78, 309, 89, 26, "もっとやる", {kPGothic, 19}, ui::kNone, 0},
 };
+// clang-format on
 
 }  // namespace
 

@@ -9,6 +9,7 @@ using ui::Component;
 using ui::Kind;
 
 // A silver plate with navy writing across the lower part of the kitten.
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 0, 0, 137, 177},
     {Kind::Label, "Label1", 16, 136, 105, 24, " やあ！ ", {"ＭＳ ゴシック", 24, true, false, 0x000080},
@@ -16,6 +17,7 @@ constexpr Component kLayout[] = {
     {Kind::Button, "Button1", 8, 112, 49, 17, "Button1", {}, ui::kHidden},
     {Kind::Button, "Button2", 72, 112, 49, 17, "Button2", {}, ui::kHidden},
 };
+// clang-format on
 
 constexpr std::int32_t kVisitEvery = 300;  // ticks of one second: five minutes
 constexpr std::int32_t kVisitLasts = 3;
@@ -28,6 +30,7 @@ struct Phrase {
   int points;
   const char* text;
 };
+// clang-format off
 constexpr Phrase kPhrases[] = {
     {600, 18, "それいけ"},        {900, 18, "しっかり"},        {1200, 18, "がんばれ"},
     {1500, 12, "がんばってね"},   {1800, 12, "つかれたかな"},   {2100, 12, "むりしないで"},
@@ -35,6 +38,7 @@ constexpr Phrase kPhrases[] = {
     {3300, 10, "ねばりづよいね"}, {3600, 10, "こんきがいいね"}, {3900, 12, "もうやめたら"},
     {4200, 10, "おわりにしよう"}, {4500, 12, "もうしらない"},
 };
+// clang-format on
 
 }  // namespace
 

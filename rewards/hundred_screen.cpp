@@ -13,6 +13,7 @@ constexpr const char* kGothic = "ＭＳ ゴシック";
 
 // The animal faces come with the sheet's green around them and so float on
 // the screen's own green.
+// clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 0, 208, 105, 113},
     {Kind::Label, "Label1", 8, 32, 265, 33, "よくがんばったね", {kGothic, 32, true, false, 0x0000FF}},
@@ -28,6 +29,7 @@ constexpr Component kLayout[] = {
     {Kind::Button, "Button1", 16, 336, 105, 33, "もっとやりたい", {kPGothic, 13}, ui::kNone, 0},
     {Kind::Button, "Button2", 160, 336, 105, 33, "もうおしまい", {}, ui::kNone, 1},
 };
+// clang-format on
 
 }  // namespace
 

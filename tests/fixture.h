@@ -67,7 +67,6 @@ inline bool Shown(const QWidget* w) { return !w->isHidden(); }
 
 }  // namespace fixture
 
-
 // Like QTEST_MAIN, with the application set up as the program sets it up.
 #define PORONKA_TEST_MAIN(TestClass)        \
   int main(int argc, char** argv) {         \

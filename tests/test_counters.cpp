@@ -84,16 +84,18 @@ class TestCounters : public QObject {
     QStringList order;
     for (const QObject* child : Form2->children())
       if (child->isWidgetType()) order << child->objectName().remove(QStringLiteral("Image"));
-    QCOMPARE(order.join(QLatin1Char(' ')),
-             QStringLiteral("9 29 40 39 38 37 36 35 34 33 32 31 20 19 18 17 16 15 14 13 12 11 "
-                            "30 28 27 26 25 24 23 22 21 10 8 7 6 5 4 3 2 1 "
-                            "41 42 43 44 45 46 47 48 49 51 52 53 54 55 56 57 58 59 50 60 61 Button1"));
+    QCOMPARE(
+        order.join(QLatin1Char(' ')),
+        QStringLiteral("9 29 40 39 38 37 36 35 34 33 32 31 20 19 18 17 16 15 14 13 12 11 "
+                       "30 28 27 26 25 24 23 22 21 10 8 7 6 5 4 3 2 1 "
+                       "41 42 43 44 45 46 47 48 49 51 52 53 54 55 56 57 58 59 50 60 61 Button1"));
   }
 
   void arrangement() {
     const char* cases[][3] = {{"9", "9", "2-10 12-20"}, {"1", "9", "10 12-20"},
                               {"7", "5", "4-10 16-20"}, {"7", "5", "4-10 16-20"},
-                              {"5", "6", "6-10 15-20"}, {"0", "12", "11-20"}, {"-3", "0", ""}};
+                              {"5", "6", "6-10 15-20"}, {"0", "12", "11-20"},
+                              {"-3", "0", ""}};
     for (const auto& c : cases) {
       Arrange(c[0], c[1]);
       QCOMPARE(Shown(), QString::fromLatin1(c[2]));

@@ -12,6 +12,7 @@ struct Place {
 };
 
 // Components whose size does not follow their text.
+// clang-format off
 const Place kPlaces[] = {
     {"Image4", {16, 16, 41, 41}, false},     {"Image5", {109, 16, 41, 41}, false},
     {"Image2", {192, 48, 25, 33}, false},    {"Image3", {216, 48, 25, 33}, false},
@@ -36,6 +37,7 @@ const Place kPlaces[] = {
     {"Button21", {152, 384, 49, 17}, false}, {"Button22", {208, 368, 25, 17}, false},
     {"Button23", {208, 384, 25, 17}, false},
 };
+// clang-format on
 
 struct Writing {
   const char* name;
@@ -53,6 +55,7 @@ const char* const kPGothic = "ＭＳ Ｐゴシック";
 const char* const kGothic = "ＭＳ ゴシック";
 const char* const kDigits = "FC数字書体05";
 
+// clang-format off
 const Writing kWritings[] = {
     {"Label4", {155, 19}, "", kPGothic, 37, true, false, 0xFFFFFF, true},
     {"Label2", {64, 19}, "", kPGothic, 37, true, false, 0xFFFFFF, true},
@@ -66,6 +69,7 @@ const Writing kWritings[] = {
     {"Label10", {16, 360}, "やったかず", kPGothic, 11, false, false, 0xFFFFFF, true},
     {"Label11", {16, 384}, "すぐできたかず", kPGothic, 11, false, false, 0xFFFFFF, true},
 };
+// clang-format on
 
 }  // namespace
 
@@ -99,7 +103,8 @@ class DrillLayoutTest : public QObject {
       QCOMPARE(label->font().family(), QString::fromUtf8(w.face));
       QVERIFY2(label->font().pixelSize() == w.pixels, w.name);
       QVERIFY2(label->font().bold() == w.bold, w.name);
-      QVERIFY2(label->palette().color(QPalette::WindowText).rgb() == (0xFF000000 | w.color), w.name);
+      QVERIFY2(label->palette().color(QPalette::WindowText).rgb() == (0xFF000000 | w.color),
+               w.name);
       QVERIFY2(fixture::Shown(label) == w.shown, w.name);
       QVERIFY2(!label->autoFillBackground(), w.name);  // drawn on the board itself
     }
@@ -137,6 +142,7 @@ class DrillLayoutTest : public QObject {
 
   void keypadAndFocusOrder() {
     // 7 8 9 / 4 5 6 / 1 2 3 / 0 (wide) and けす, from the top left.
+    // clang-format off
     const char* const rows[4][3] = {
         {"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {"0", "0", "けす"}};
     PORONKA->show();
@@ -182,3 +188,5 @@ class DrillLayoutTest : public QObject {
 
 PORONKA_TEST_MAIN(DrillLayoutTest)
 #include "test_drill_layout.moc"
+
+// clang-format on

@@ -11,10 +11,14 @@ class TestGreeting : public QObject {
   void cleanup() { DestroyScreens(); }
 
   void visitsAndPhrases() {
-    const struct { int count; int points; const char* phrase; } visits[] = {
-        {300, 18, " やあ！ "},       {600, 18, "それいけ"},     {2700, 10, "まだやってるの"},
-        {3000, 12, "きみはすごい"},  {4500, 12, "もうしらない"}, {4800, 12, "もうしらない"},
-        {9000, 12, "もうしらない"}};
+    const struct {
+      int count;
+      int points;
+      const char* phrase;
+    } visits[] = {{300, 18, " やあ！ "},        {600, 18, "それいけ"},
+                  {2700, 10, "まだやってるの"}, {3000, 12, "きみはすごい"},
+                  {4500, 12, "もうしらない"},   {4800, 12, "もうしらない"},
+                  {9000, 12, "もうしらない"}};
     for (const auto& v : visits) {
       // Up from the tick whose count is a positive multiple of 300 (not the
       // first tick, count 0) to the one whose count is 3 more.
@@ -39,7 +43,6 @@ class TestGreeting : public QObject {
     QCOMPARE(Form6->Label1->font().pixelSize(), 16);
     QVERIFY(Form6->Label1->font().bold());
   }
-
 };
 
 PORONKA_TEST_MAIN(TestGreeting)

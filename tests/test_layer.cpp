@@ -93,7 +93,8 @@ class LayerTest : public QObject {
         ui::TextToInt(QString::fromUtf8(bad));
         QFAIL(bad);
       } catch (const ui::HandlerError& e) {
-        QCOMPARE(e.message(), QStringLiteral("'%1' は整数ではありません").arg(QString::fromUtf8(bad)));
+        QCOMPARE(e.message(),
+                 QStringLiteral("'%1' は整数ではありません").arg(QString::fromUtf8(bad)));
       }
     }
     QCOMPARE(ui::IntToText(-40), QStringLiteral("-40"));

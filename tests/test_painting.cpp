@@ -2,7 +2,6 @@
 // picture that wanders as the board is repainted, the wallpaper redrawn with
 // each paint, and the tray's eraser and chalks.
 #include <QPainter>
-
 #include <array>
 #include <vector>
 
@@ -35,12 +34,15 @@ struct Given {
 
 std::vector<Given> distribution() {
   std::vector<Given> given = {
-      {PORONKA->Image1, PicCow},       {PORONKA->Image4, PicBlueTile},  {PORONKA->Image5, PicRedTile},
-      {PORONKA->Image6, PicMonkey},    {PORONKA->Image7, PicCow},       {PORONKA->Image8, PicKoala},
-      {PORONKA->Image9, PicGiraffe},   {PORONKA->Image11, PicLion},     {PORONKA->Image12, PicBear},
-      {PORONKA->Image10, PicOrangeBar}, {Form3->Image1, PicKitten},     {Form5->Image1, PicCow},
-      {Form5->Image4, PicMonkey},      {Form5->Image5, PicLion},        {Form5->Image6, PicKoala},
-      {Form5->Image7, PicGiraffe},     {Form5->Image8, PicBear},        {Form6->Image1, PicKitten},
+      {PORONKA->Image1, PicCow},      {PORONKA->Image4, PicBlueTile},
+      {PORONKA->Image5, PicRedTile},  {PORONKA->Image6, PicMonkey},
+      {PORONKA->Image7, PicCow},      {PORONKA->Image8, PicKoala},
+      {PORONKA->Image9, PicGiraffe},  {PORONKA->Image11, PicLion},
+      {PORONKA->Image12, PicBear},    {PORONKA->Image10, PicOrangeBar},
+      {Form3->Image1, PicKitten},     {Form5->Image1, PicCow},
+      {Form5->Image4, PicMonkey},     {Form5->Image5, PicLion},
+      {Form5->Image6, PicKoala},      {Form5->Image7, PicGiraffe},
+      {Form5->Image8, PicBear},       {Form6->Image1, PicKitten},
       {Form2->Img(50), PicOrangeBar},
   };
   for (int n = 1; n <= 59; ++n) {
@@ -48,7 +50,7 @@ std::vector<Given> distribution() {
     const bool blue = n <= 10 || (n >= 31 && n <= 40) || n >= 51;
     given.push_back({Form2->Img(n), blue ? PicBlueTile : PicRedTile});
   }
-  const int chooser[] = {PicOrangeSlices, PicApple,   PicBlueLattice, PicFish,
+  const int chooser[] = {PicOrangeSlices, PicApple,    PicBlueLattice, PicFish,
                          PicCatTile,      PicBearTile, PicGreenSquare, PicStar};
   for (int n = 1; n <= 8; ++n) given.push_back({Form9->Img(n), chooser[n - 1]});
   return given;
@@ -70,7 +72,7 @@ std::uint32_t seedForOnlyDraw(int k) {
   std::uint32_t inverse = a;  // Newton: a * inverse == 1 mod 2^32
   for (int i = 0; i < 5; ++i) inverse *= 2u - a * inverse;
   const auto below = [](std::uint32_t s) { return s / 4294967296.0 < 0.005; };
-  for (std::uint32_t target = 1000; ; target += 100003) {
+  for (std::uint32_t target = 1000;; target += 100003) {
     std::uint32_t s = target;
     for (int i = 0; i <= k; ++i) s = (s - 1u) * inverse;
     std::uint32_t t = s;

@@ -9,10 +9,11 @@
 namespace {
 
 struct Slot {
-  QRect image;  // the slot's image on the library screen
+  QRect image;                   // the slot's image on the library screen
   int left, top, right, bottom;  // sheet rectangle, right and bottom exclusive
 };
 
+// clang-format off
 const Slot kSlots[22] = {
     {},
     {{8, 8, 32, 32}, 0, 0, 32, 32},
@@ -37,6 +38,7 @@ const Slot kSlots[22] = {
     {{416, 336, 89, 25}, 447, 218, 536, 243},
     {{344, 280, 33, 33}, 252, 170, 282, 200},
 };
+// clang-format on
 
 // A sheet whose every pixel differs from every other and from white.
 QImage syntheticSheet(int salt = 0) {
@@ -80,7 +82,8 @@ class PictureLibraryTest : public QObject {
     QCOMPARE(sheet.size(), QSize(640, 400));
     // The start-up distribution has cut it already.
     for (int n = 1; n <= TForm1::kSlots; ++n)
-      QVERIFY2(samePixels(Form1->SlotPicture(n), expectedSlot(sheet, n)), qPrintable(QString::number(n)));
+      QVERIFY2(samePixels(Form1->SlotPicture(n), expectedSlot(sheet, n)),
+               qPrintable(QString::number(n)));
   }
 
   void everySlotKeepsItsImageSizeClippedOrWhite() {
@@ -91,7 +94,8 @@ class PictureLibraryTest : public QObject {
       const Slot& s = kSlots[n];
       QCOMPARE(Form1->Slot(n)->geometry(), s.image);
       QCOMPARE(Form1->SlotPicture(n).size(), s.image.size());
-      QVERIFY2(samePixels(Form1->SlotPicture(n), expectedSlot(sheet, n)), qPrintable(QString::number(n)));
+      QVERIFY2(samePixels(Form1->SlotPicture(n), expectedSlot(sheet, n)),
+               qPrintable(QString::number(n)));
     }
 
     // The edges named: slot 4 keeps 89 x 81 of 90 x 83; slot 6 loses three
@@ -133,7 +137,8 @@ class PictureLibraryTest : public QObject {
     const QImage sheet = syntheticSheet(0x80);
     Form7->Image1->SetPicture(sheet);
     for (int n = 1; n <= TForm1::kSlots; ++n) {
-      auto* button = fixture::Find<QPushButton>(Form1, qPrintable(QStringLiteral("Button%1").arg(n + 1)));
+      auto* button =
+          fixture::Find<QPushButton>(Form1, qPrintable(QStringLiteral("Button%1").arg(n + 1)));
       QCOMPARE(button->text(), QString::number(n));
       button->click();
       for (int m = 1; m <= TForm1::kSlots; ++m)

@@ -70,8 +70,9 @@ class RewardsTest : public QObject {
     for (const ui::Label* line : {Form4->Label1, Form4->Label2, Form4->Label3}) {
       const QRect r = line->geometry().translated(-Form4->Image1->pos());
       for (const QPoint p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
-        QVERIFY2(rosette.pixelColor(p) == Qt::white,
-                 qPrintable(line->objectName() + QStringLiteral(" at %1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(
+            rosette.pixelColor(p) == Qt::white,
+            qPrintable(line->objectName() + QStringLiteral(" at %1,%2").arg(p.x()).arg(p.y())));
     }
   }
 

@@ -25,6 +25,7 @@ struct Expected {
 
 const QColor kGreen(0x00, 0x80, 0x00);
 
+// clang-format off
 const Expected kScreens[] = {
     {"PORONKA", "TPORONKA", {208, 6, 283, 422}, ui::Frame::SingleBare, kGreen, "PORONKA", false, true},
     {"Form2", "TForm2", {87, 6, 114, 422}, ui::Frame::SingleBare, kGreen, "", false, true},
@@ -37,6 +38,7 @@ const Expected kScreens[] = {
     {"Form9", "TForm9", {499, 259, 104, 191}, ui::Frame::Sizeable, QColor(0x80, 0x80, 0x00), "Form9", true, true},
     {"Form10", "TForm10", {21, 69, 127, 149}, ui::Frame::Sizeable, QColor(0x00, 0x00, 0x80), "Form10", false, false},
 };
+// clang-format on
 
 }  // namespace
 

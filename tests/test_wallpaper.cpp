@@ -2,7 +2,6 @@
 // stays outside it, the automatic rotation with and without a click, the
 // cheap redraw of an unchanged wallpaper, and keys passed on to the drill.
 #include <QPainter>
-
 #include <map>
 
 #include "app/backdrop.h"
@@ -18,18 +17,21 @@ struct Grid {
   int columns, columnStep, rows, rowStep;
 };
 
+// clang-format off
 const Grid kGrids[11] = {
     {},           {15, 90, 11, 159}, {21, 70, 11, 70}, {21, 64, 15, 64}, {11, 150, 11, 107},
     {19, 60, 15, 60}, {19, 59, 15, 60}, {31, 40, 26, 40}, {41, 29, 31, 30}, {31, 40, 21, 40},
     {31, 40, 21, 40},
 };
+// clang-format on
 
 // Every pixel different, so that a misplaced tile shows.
 QImage noise(QSize size, int salt) {
   QImage picture(size, QImage::Format_RGB32);
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, y, qRgb((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF));
+      picture.setPixel(
+          x, y, qRgb((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF));
   return picture;
 }
 
@@ -75,12 +77,13 @@ class WallpaperTest : public QObject {
       Form9->ApplyWallpaper(n);
       QCOMPARE(Form9->WallpaperChoice, n);
       QCOMPARE(Form9->WallpaperPicked, n);
-      const QImage expected = expectedBackdrop(before, Form9->Tile(n).convertToFormat(QImage::Format_RGB32), kGrids[n]);
+      const QImage expected =
+          expectedBackdrop(before, Form9->Tile(n).convertToFormat(QImage::Format_RGB32), kGrids[n]);
       QVERIFY2(backdrop() == expected, qPrintable(QStringLiteral("wallpaper %1").arg(n)));
     }
     // The tiles: slots of the library, or the chooser's own squares.
-    const int tileSlots[] = {0, PicOrangeSlices, PicApple, PicBlueLattice, PicFish, PicCatTile,
-                         PicBearTile, PicGreenSquare, PicStar};
+    const int tileSlots[] = {0,          PicOrangeSlices, PicApple,       PicBlueLattice, PicFish,
+                             PicCatTile, PicBearTile,     PicGreenSquare, PicStar};
     for (int n = 1; n <= 8; ++n) QCOMPARE(Form9->Tile(n), Form1->SlotPicture(tileSlots[n]));
     QCOMPARE(Form9->Tile(9), Form9->Img(9)->Picture());
     QCOMPARE(Form9->Tile(10), Form9->Img(10)->Picture());
@@ -111,9 +114,9 @@ class WallpaperTest : public QObject {
     }
     QVERIFY(Form9->Img(1)->Picture().isNull());  // only once
     const std::map<int, int> expected = {
-        {180, 10},  {360, 7},   {540, 8},   {720, 6},   {900, 5},   {1080, 4},  {1260, 3},
-        {1440, 2},  {1620, 1},  {1799, 10}, {1979, 7},  {2159, 8},  {2339, 6},  {2519, 5},
-        {2699, 4},  {2879, 3},  {3059, 2},  {3239, 1},
+        {180, 10}, {360, 7},  {540, 8},  {720, 6},   {900, 5},  {1080, 4},
+        {1260, 3}, {1440, 2}, {1620, 1}, {1799, 10}, {1979, 7}, {2159, 8},
+        {2339, 6}, {2519, 5}, {2699, 4}, {2879, 3},  {3059, 2}, {3239, 1},
     };
     QCOMPARE(changes, expected);
     QCOMPARE(Form9->WallpaperTicks, 2);
