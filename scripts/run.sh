@@ -9,6 +9,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display found: running on a virtual X display (Xvfb) instead."
+# A session without a desktop has no runtime folder; Qt wants one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d /tmp/poronka-runtime.XXXXXX)
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 shot="${PORONKA_SHOT:-$PWD/build/poronka-screenshot.png}"
 mkdir -p "$(dirname "$shot")"
 export bin shot
