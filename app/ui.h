@@ -250,6 +250,14 @@ class Form : public QWidget {
   QImage canvas_;
 };
 
+// The drawing surface of an image: its own bitmap (a white one of the
+// control's size when it had no picture).
+inline QImage& ImageCanvas(Image* image) { return image->Canvas(); }
+// The drawing surface of a form, kept across repaints.
+inline QImage& FormCanvas(Form* form) { return form->Canvas(); }
+// The bitmap of an image's picture; empty when it has none.
+inline const QImage& PictureBitmap(const Image* image) { return image->Picture(); }
+
 // The main form: the first form created. Closing it ends the program.
 Form* MainForm();
 // Forgets the main form (the screens are being destroyed).

@@ -113,8 +113,8 @@ void TForm1::cut(int slot) {
   if (!Form7) return;  // no sheet yet
   const ui::Rect& from = kSheetRects[slot];
   const ui::Rect to{0, 0, from.width(), from.height()};
-  QImage& canvas = Slot(slot)->Canvas();
-  const QImage& sheet = Form7->Image1->Canvas();
+  QImage& canvas = ui::ImageCanvas(Slot(slot));
+  const QImage& sheet = ui::ImageCanvas(Form7->Image1);
   ui::CopyArea(canvas, to, sheet, from);
 }
 

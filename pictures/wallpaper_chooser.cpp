@@ -118,7 +118,7 @@ void TForm9::ApplyWallpaper(int n) {
 
 const QImage& TForm9::Tile(int n) const {
   const int slot = kGrids[n].slot;
-  return slot != 0 ? Form1->SlotPicture(slot) : Img(n)->Picture();
+  return ui::PictureBitmap(slot != 0 ? Form1->Slot(slot) : Img(n));
 }
 
 // The drill screen calls this on every repaint, many times a second while the
@@ -131,7 +131,7 @@ void TForm9::RedrawWallpaper(int n) {
       drawn_.canvas == Form10->CanvasPicture().cacheKey())
     return;
   const Grid& grid = kGrids[n];
-  QImage& canvas = Form10->Canvas();
+  QImage& canvas = ui::FormCanvas(Form10);
   for (int i = 0; i < grid.columns; ++i)
     for (int j = 0; j < grid.rows; ++j)
       ui::DrawPicture(canvas, i * grid.columnStep, j * grid.rowStep, tile);
