@@ -20,13 +20,15 @@ mkdir -p "$(dirname "$shot")"
 export bin shot
 xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash -c '
   "$bin" & pid=$!
-  # The first problem is up a few ticks after the drill window maps.
+  # Wait for the first problem: white writing where the first addend stands
+  # (the drill screen'"'"'s board starts at 208, 6 when nothing frames it).
   for _ in $(seq 100); do
-    xdotool search --name "^PORONKA$" >/dev/null 2>&1 && break
-    sleep 0.05
+    sleep 0.1
+    import -window root "$shot" 2>/dev/null || continue
+    white=$(convert "$shot" -crop 30x37+230+25 +repage -fill black +opaque white \
+      -fill white -opaque white -format "%[fx:round(mean*w*h)]" info:)
+    [ "${white:-0}" -gt 20 ] && break
   done
-  sleep 0.5
-  import -window root "$shot"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 '
