@@ -488,12 +488,12 @@ int RunApplication() {
 
 namespace {
 
-QFont fontOf(const QWidget* owner, const FontSpec& spec) {
+QFont fontOf(const QWidget* owner, const FontSpec& wanted) {
   QFont f = owner->font();
-  if (spec.face) f.setFamily(QString::fromUtf8(spec.face));
-  if (spec.pixels > 0) f.setPixelSize(spec.pixels);
-  f.setBold(spec.bold);
-  f.setUnderline(spec.underline);
+  if (wanted.face) f.setFamily(QString::fromUtf8(wanted.face));
+  if (wanted.pixels > 0) f.setPixelSize(wanted.pixels);
+  f.setBold(wanted.bold);
+  f.setUnderline(wanted.underline);
   return f;
 }
 
