@@ -116,7 +116,11 @@ class TestCounters : public QObject {
     PORONKA->Button13Click();
     QVERIFY(!Form2->isVisible());
     const int a = PORONKA->Label1->Caption().toInt(), b = PORONKA->Label3->Caption().toInt();
-    QCOMPARE(Shown(), QStringLiteral("%1-10 %2-20").arg(11 - a).arg(21 - b));
+    // A single counter reads as "10", a run as "8-10" (the problem is random).
+    const auto run = [](int from, int to) {
+      return from == to ? QString::number(to) : QStringLiteral("%1-%2").arg(from).arg(to);
+    };
+    QCOMPARE(Shown(), run(11 - a, 10) + QLatin1Char(' ') + run(21 - b, 20));
     ui::SetVisible(Form2, true);
     QTest::keyClick(Form2, '4');
     QTest::keyClick(Form2->Button1, '2');
