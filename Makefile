@@ -2,6 +2,7 @@
 .PHONY: all deps build run test test-asan bench clean
 
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 all: build
 
