@@ -27,24 +27,26 @@ void Show(int number) { Form2->Img(number)->setVisible(true); }
 
 }  // namespace
 
+// Both kinds read the first addend, then the second, afresh; only which
+// column gives and which receives differs.
 void TForm6::Button1Click() {
   const std::int32_t first = ui::TextToInt(PORONKA->Label1->Caption());
   const std::int32_t second = ui::TextToInt(PORONKA->Label3->Caption());
-  TargetStackHeight = first;
-  GivingStackCount = second;
-  StepCount = 0;
-  StepPhase = 0;
-  AnimationMode = 1;
+  StartMove(1, first, second);
 }
 
 void TForm6::Button2Click() {
   const std::int32_t first = ui::TextToInt(PORONKA->Label1->Caption());
   const std::int32_t second = ui::TextToInt(PORONKA->Label3->Caption());
-  TargetStackHeight = second;
-  GivingStackCount = first;
+  StartMove(2, second, first);
+}
+
+void TForm6::StartMove(std::int32_t kind, std::int32_t receiving, std::int32_t giving) {
+  TargetStackHeight = receiving;
+  GivingStackCount = giving;
   StepCount = 0;
   StepPhase = 0;
-  AnimationMode = 2;
+  AnimationMode = kind;
 }
 
 // Every decision reads where the moving counter stood at the end of the

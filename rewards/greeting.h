@@ -38,4 +38,7 @@ class TForm6 : public ui::Form {
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }
+
+ private:
+  void StartMove(std::int32_t kind, std::int32_t receiving, std::int32_t giving);
 };

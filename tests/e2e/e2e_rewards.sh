@@ -48,11 +48,5 @@ wait_for 3 "the hundred-solved screen in front of the backdrop" hundred_shown
 
 # "もうおしまい" ends the program at once.
 xdotool mousemove $((207 + 160 + 52)) $((5 + 336 + 16)) click 1
-for _ in $(seq 40); do
-  kill -0 "$PID" 2>/dev/null || break
-  sleep 0.05
-done
-if kill -0 "$PID" 2>/dev/null; then fail "the program did not end after もうおしまい"; fi
-wait "$PID" || fail "the program ended with an error"
-PID=""
+expect_exit "もうおしまい"
 echo "PASS"

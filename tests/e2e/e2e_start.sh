@@ -21,11 +21,5 @@ done
 
 # "おしまい" ends the program at once.
 click_drill 76 276
-for _ in $(seq 40); do
-  kill -0 "$PID" 2>/dev/null || break
-  sleep 0.05
-done
-if kill -0 "$PID" 2>/dev/null; then fail "the program did not end after おしまい"; fi
-wait "$PID" || fail "the program ended with an error"
-PID=""
+expect_exit "おしまい"
 echo "PASS"

@@ -80,3 +80,14 @@ problem_shown() {
   shot
   [ "$(count_colour "$WORK/shot.png" $((DRILL_X + 22)) $((DRILL_Y + 19)) 30 37 255 255 255 40)" -gt 20 ]
 }
+
+# Waits for the program to end by itself, cleanly, after `what`.
+expect_exit() {  # what
+  for _ in $(seq 40); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$PID" 2>/dev/null; then fail "the program did not end after $1"; fi
+  wait "$PID" || fail "the program ended with an error"
+  PID=""
+}
