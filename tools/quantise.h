@@ -13,10 +13,11 @@
 // median cut over the other pixels. Pixels inside ditherAreas (photographs) are
 // error-diffused; elsewhere each pixel takes its nearest entry, so flat drawings stay
 // flat.
-IndexedImage quantise(const QImage &picture, const std::vector<QRgb> &fixedColours, int paletteSize,
-                      const std::vector<QRect> &ditherAreas = {});
+IndexedImage quantise(const QImage& picture, const std::vector<QRgb>& fixedColours, int paletteSize,
+                      const std::vector<QRect>& ditherAreas = {});
 
 // Maps an image with alpha onto a given palette: pixels less than half covered take
 // transparentIndex, the others the nearest opaque entry. For the small icons whose
 // few colours are chosen by hand.
-IndexedImage mapToPalette(const QImage &picture, const std::vector<QRgb> &palette, int transparentIndex);
+IndexedImage mapToPalette(const QImage& picture, const std::vector<QRgb>& palette,
+                          int transparentIndex);

@@ -55,18 +55,18 @@ inline constexpr QRgb barDarkGreen = 0xFF1F5A2A;
 // One picture slot: where it lies on the sheet (right and bottom exclusive, as
 // the screens cut it) and how much of it the slot's image keeps.
 struct Slot {
-    int number;
-    const char *name;
-    QRect rect;
-    QSize kept;
+  int number;
+  const char* name;
+  QRect rect;
+  QSize kept;
 };
 
-const std::array<Slot, 21> &allSlots();
-const Slot &slot(int number);
+const std::array<Slot, 21>& allSlots();
+const Slot& slot(int number);
 
 // The whole 640 x 400 sheet in full colour; ditherAreas receives the rectangles
 // (photographs, colour ramps) that the palette conversion should dither.
-QImage drawSheet(const QString &photosDir, std::vector<QRect> &ditherAreas);
+QImage drawSheet(const QString& photosDir, std::vector<QRect>& ditherAreas);
 std::vector<QRgb> sheetFixedColours();
 
 // Pieces of the sheet, each the size of its slot's rectangle.
@@ -77,8 +77,8 @@ QImage drawLion(QSize rect, QSize kept);
 QImage drawKoala(QSize rect, QSize kept);
 QImage drawGiraffe(QSize rect, QSize kept);
 QImage drawBear(QSize rect, QSize kept);
-QImage drawPortrait(const QString &photosDir, QSize rect, QSize kept);
-QImage drawKitten(const QString &photosDir, QSize rect);
+QImage drawPortrait(const QString& photosDir, QSize rect, QSize kept);
+QImage drawKitten(const QString& photosDir, QSize rect);
 QImage drawOrangeSlices(QSize size);
 QImage drawApple(QSize size);
 QImage drawBlueLattice(QSize size);

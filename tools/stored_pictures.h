@@ -6,11 +6,11 @@
 #include <QImage>
 
 // The small pictures stored with the screens, and the application icon.
-IndexedImage drawChalkIcon();         // 32 x 32, 16 colours, transparent ground
-QImage drawWhiteChalk();              // 10 x 20, written with 24 bits per pixel
-IndexedImage drawYellowChalk();       // 10 x 20, 16 colours
+IndexedImage drawChalkIcon();          // 32 x 32, 16 colours, transparent ground
+QImage drawWhiteChalk();               // 10 x 20, written with 24 bits per pixel
+IndexedImage drawYellowChalk();        // 10 x 20, 16 colours
 IndexedImage drawSolidSquare(QRgb c);  // 40 x 40, 16 colours, c must be a standard colour
-IndexedImage drawRiceBall();          // 32 x 32, 16 colours, transparent corners
+IndexedImage drawRiceBall();           // 32 x 32, 16 colours, transparent corners
 QByteArray rosetteSvg();
 IndexedImage drawSmallIcon16();
 IndexedImage drawSmallIcon32();
