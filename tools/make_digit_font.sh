@@ -25,7 +25,7 @@ output=${2:-$here/../assets/digits.ttf}
 /usr/bin/python3 - "$output" <<'PY'
 import sys
 from fontTools.ttLib import TTFont
-font = TTFont(sys.argv[1])
+font = TTFont(sys.argv[1], recalcTimestamp=False)
 names = {1: "Poronka Digits", 4: "Poronka Digits", 6: "PoronkaDigits", 16: "Poronka Digits"}
 table = font["name"]
 table.names = [r for r in table.names if r.nameID not in (1, 4, 6, 16, 17) or r.langID == 0x409]
