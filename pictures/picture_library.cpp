@@ -10,21 +10,6 @@ namespace {
 using ui::Component;
 using ui::Kind;
 
-// Where each slot comes from on the sprite sheet. A slot keeps what fits in its
-// own image: slots 4, 5, 6 and 10 lose the edge of their rectangle, and slot
-// 21's smaller rectangle leaves white along its right and bottom.
-// clang-format off
-constexpr ui::Rect kSheetRects[22] = {
-    {0, 0, 0, 0},  // no slot 0
-    {0, 0, 32, 32},       {0, 35, 32, 67},      {0, 70, 32, 102},     {40, 4, 130, 87},
-    {108, 92, 206, 157},  {0, 106, 102, 214},   {107, 157, 207, 219}, {134, 0, 219, 94},
-    {221, 0, 303, 72},    {8, 231, 94, 329},    {424, 4, 633, 213},   {307, 0, 397, 159},
-    {214, 206, 284, 276}, {143, 225, 207, 289}, {288, 270, 438, 377}, {223, 76, 283, 136},
-    {222, 140, 282, 200}, {213, 284, 253, 324}, {107, 299, 139, 331}, {447, 218, 536, 243},
-    {252, 170, 282, 200},
-};
-// clang-format on
-
 // clang-format off
 constexpr Component kLayout[] = {
     {Kind::Button, "Button1", 168, 8, 89, 25, "ALL"},
@@ -111,7 +96,8 @@ TForm1::TForm1() : ui::Form("Form1") {
 // the sheet rectangle unscaled; what does not fit is clipped.
 void TForm1::cut(int slot) {
   if (!Form7) return;  // no sheet yet
-  const ui::Rect& from = kSheetRects[slot];
+  const sheet_layout::SlotRect& r = sheet_layout::kSlots[slot];
+  const ui::Rect from{r.left, r.top, r.right, r.bottom};
   const ui::Rect to{0, 0, from.width(), from.height()};
   QImage& canvas = ui::ImageCanvas(Slot(slot));
   const QImage& sheet = ui::ImageCanvas(Form7->Image1);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/ui.h"
+#include "pictures/sheet_layout.h"
 
 enum PictureSlot {
   PicBlueTile = 1,
@@ -34,7 +35,7 @@ class TForm1 : public ui::Form {
  public:
   TForm1();
 
-  static constexpr int kSlots = 21;
+  static constexpr int kSlots = sheet_layout::kSlotCount;
 
   // The image of a picture slot, Image1 to Image21.
   ui::Image* Slot(int slot) const { return slots_.at(static_cast<size_t>(slot)); }

@@ -12,44 +12,12 @@
 #include <cstdlib>
 #include <functional>
 
+#include "pictures/sheet_layout.h"
+
 namespace {
 
 constexpr QRgb kBoard = 0xFF008000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
-
-// Sheet rectangles, right and bottom exclusive, and the size each slot keeps.
-struct SlotRect {
-  int left, top, right, bottom;
-  int keptWidth, keptHeight;
-  QRect kept() const { return QRect(left, top, keptWidth, keptHeight); }
-};
-
-// clang-format off
-const SlotRect kSlots[22] = {
-    {},
-    {0, 0, 32, 32, 32, 32},          // 1 blue tile
-    {0, 35, 32, 67, 32, 32},         // 2 yellow tile
-    {0, 70, 32, 102, 32, 32},        // 3 green tile
-    {40, 4, 130, 87, 89, 81},        // 4 cow
-    {108, 92, 206, 157, 97, 65},     // 5 monkey
-    {0, 106, 102, 214, 102, 105},    // 6 lion
-    {107, 157, 207, 219, 100, 62},   // 7 koala
-    {134, 0, 219, 94, 85, 94},       // 8 giraffe
-    {221, 0, 303, 72, 82, 72},       // 9 bear
-    {8, 231, 94, 329, 85, 98},       // 10 portrait
-    {424, 4, 633, 213, 209, 209},    // 11 kitten
-    {307, 0, 397, 159, 90, 159},     // 12 orange slices
-    {214, 206, 284, 276, 70, 70},    // 13 apple
-    {143, 225, 207, 289, 64, 64},    // 14 blue lattice
-    {288, 270, 438, 377, 150, 107},  // 15 fish
-    {223, 76, 283, 136, 60, 60},     // 16 cat tile
-    {222, 140, 282, 200, 60, 60},    // 17 bear tile
-    {213, 284, 253, 324, 40, 40},    // 18 green square
-    {107, 299, 139, 331, 32, 32},    // 19 red tile
-    {447, 218, 536, 243, 89, 25},    // 20 orange bar
-    {252, 170, 282, 200, 30, 30},    // 21 star corner
-};
-// clang-format on
 
 QByteArray readResource(const QString& name) {
   QFile file(QStringLiteral(":/assets/") + name);
@@ -114,7 +82,12 @@ class TestSpriteSheet : public QObject {
  private:
   QImage sheet_;
 
-  QImage slotPicture(int number) const { return sheet_.copy(kSlots[number].kept()); }
+  // The part of slot n's rectangle its image keeps. The rectangles are the
+  // program's own: the picture library's test checks them independently.
+  QImage slotPicture(int number) const {
+    const sheet_layout::SlotRect& s = sheet_layout::kSlots[number];
+    return sheet_.copy(QRect(s.left, s.top, s.keptWidth, s.keptHeight));
+  }
 
  private slots:
   void initTestCase() {

@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr QRect sheetRect(int left, int top, int right, int bottom) {
-  return QRect(left, top, right - left, bottom - top);
-}
-
 QString loadFont(const char* path) {
   const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
@@ -24,31 +20,17 @@ QString loadFont(const char* path) {
 
 }  // namespace
 
-const std::array<Slot, 21>& allSlots() {
-  static const std::array<Slot, 21> table{{
-      {1, "PicBlueTile", sheetRect(0, 0, 32, 32), {32, 32}},
-      {2, "PicYellowTile", sheetRect(0, 35, 32, 67), {32, 32}},
-      {3, "PicGreenTile", sheetRect(0, 70, 32, 102), {32, 32}},
-      {4, "PicCow", sheetRect(40, 4, 130, 87), {89, 81}},
-      {5, "PicMonkey", sheetRect(108, 92, 206, 157), {97, 65}},
-      {6, "PicLion", sheetRect(0, 106, 102, 214), {102, 105}},
-      {7, "PicKoala", sheetRect(107, 157, 207, 219), {100, 62}},
-      {8, "PicGiraffe", sheetRect(134, 0, 219, 94), {85, 94}},
-      {9, "PicBear", sheetRect(221, 0, 303, 72), {82, 72}},
-      {10, "PicPortrait", sheetRect(8, 231, 94, 329), {85, 98}},
-      {11, "PicKitten", sheetRect(424, 4, 633, 213), {209, 209}},
-      {12, "PicOrangeSlices", sheetRect(307, 0, 397, 159), {90, 159}},
-      {13, "PicApple", sheetRect(214, 206, 284, 276), {70, 70}},
-      {14, "PicBlueLattice", sheetRect(143, 225, 207, 289), {64, 64}},
-      {15, "PicFish", sheetRect(288, 270, 438, 377), {150, 107}},
-      {16, "PicCatTile", sheetRect(223, 76, 283, 136), {60, 60}},
-      {17, "PicBearTile", sheetRect(222, 140, 282, 200), {60, 60}},
-      {18, "PicGreenSquare", sheetRect(213, 284, 253, 324), {40, 40}},
-      {19, "PicRedTile", sheetRect(107, 299, 139, 331), {32, 32}},
-      {20, "PicOrangeBar", sheetRect(447, 218, 536, 243), {89, 25}},
-      {21, "PicStar", sheetRect(252, 170, 282, 200), {30, 30}},
-  }};
-  return table;
+const std::array<Slot, sheet_layout::kSlotCount>& allSlots() {
+  static const auto all = [] {
+    std::array<Slot, sheet_layout::kSlotCount> table{};
+    for (int n = 1; n <= sheet_layout::kSlotCount; ++n) {
+      const sheet_layout::SlotRect& r = sheet_layout::kSlots[n];
+      table[static_cast<std::size_t>(n - 1)] = {
+          n, r.name, QRect(r.left, r.top, r.width(), r.height()), QSize(r.keptWidth, r.keptHeight)};
+    }
+    return table;
+  }();
+  return all;
 }
 
 const Slot& slot(int number) { return allSlots()[static_cast<std::size_t>(number - 1)]; }

@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "pictures/sheet_layout.h"
+
 // Colours the screens rely on, and every flat colour the sheet is drawn with:
 // each becomes an exact palette entry of the sheet.
 namespace colours {
@@ -52,8 +54,8 @@ inline constexpr QRgb starGreen = 0xFFA9DFA0;
 inline constexpr QRgb barDarkGreen = 0xFF1F5A2A;
 }  // namespace colours
 
-// One picture slot: where it lies on the sheet (right and bottom exclusive, as
-// the screens cut it) and how much of it the slot's image keeps.
+// One picture slot of pictures/sheet_layout.h in Qt's terms: where it lies on the
+// sheet and how much of it, from the top-left, the slot's image keeps.
 struct Slot {
   int number;
   const char* name;
@@ -61,7 +63,7 @@ struct Slot {
   QSize kept;
 };
 
-const std::array<Slot, 21>& allSlots();
+const std::array<Slot, sheet_layout::kSlotCount>& allSlots();
 const Slot& slot(int number);
 
 // The whole 640 x 400 sheet in full colour; ditherAreas receives the rectangles
