@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/fonts.h"
+
 namespace ui {
 
 // ---------------------------------------------------------------- failures
@@ -144,15 +146,16 @@ int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
 int PixelsToPoints(int pixels) { return (pixels * 72 + 48) / 96; }
 
 void InstallFonts() {
+  const auto name = [](const char* utf8) { return QString::fromUtf8(utf8); };
   QStringList digitFaces;
-  const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/assets/digits.ttf"));
+  const int id = QFontDatabase::addApplicationFont(name(fonts::kBundledDigitsFile));
   if (id >= 0) digitFaces << QFontDatabase::applicationFontFamilies(id);
-  digitFaces << QStringLiteral("Klee One") << QStringLiteral("IPAGothic");
-  QFont::insertSubstitutions(QStringLiteral("FC数字書体05"), digitFaces);
-  QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                             {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
-  QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
-                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")});
+  digitFaces << name(fonts::kKleeOne) << name(fonts::kIpaGothic);
+  QFont::insertSubstitutions(name(fonts::kDigits), digitFaces);
+  QFont::insertSubstitutions(name(fonts::kPGothic),
+                             {name(fonts::kIpaPGothic), name(fonts::kIpaPGothicJa)});
+  QFont::insertSubstitutions(name(fonts::kGothic),
+                             {name(fonts::kIpaGothic), name(fonts::kIpaGothicJa)});
 }
 
 // ------------------------------------------------------------- components
@@ -338,7 +341,7 @@ Form* mainForm = nullptr;
 Form::Form(const char* name) : QWidget(nullptr, Qt::Window) {
   setObjectName(QString::fromLatin1(name));
   setAutoFillBackground(true);
-  SetDefaultFont("ＭＳ Ｐゴシック", 12, Qt::black);  // every screen's, unless it says otherwise
+  SetDefaultFont(fonts::kPGothic, 12, Qt::black);  // every screen's, unless it says otherwise
   if (!mainForm) mainForm = this;
   installKeyPreview();
 }

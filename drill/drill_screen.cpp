@@ -1,5 +1,6 @@
 #include "drill/drill_screen.h"
 
+#include "app/fonts.h"
 #include "app/screens.h"
 #include "app/ui.h"
 
@@ -12,9 +13,9 @@ using ui::kHidden;
 using ui::Kind;
 using ui::kStretch;
 
-constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
-constexpr const char* kGothic = "ＭＳ ゴシック";
-constexpr const char* kDigits = "FC数字書体05";
+using fonts::kDigits;
+using fonts::kGothic;
+using fonts::kPGothic;
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kYellow = 0xFFFF00;
 constexpr QRgb kBlack = 0x000000;

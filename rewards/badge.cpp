@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/fonts.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 
@@ -13,8 +14,8 @@ using ui::Component;
 using ui::Kind;
 using ui::kOpaque;
 
-constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
-constexpr const char* kGothic = "ＭＳ ゴシック";
+using fonts::kGothic;
+using fonts::kPGothic;
 constexpr int kStayTicks = 8;  // 500 ms each: the badge stays about four seconds
 
 // The three lines stand inside the rosette's white oval.

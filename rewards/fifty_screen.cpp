@@ -1,11 +1,13 @@
 #include "rewards/fifty_screen.h"
 
+#include "app/fonts.h"
+
 namespace {
 
 using ui::Component;
 using ui::Kind;
 
-constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
+using fonts::kPGothic;
 
 // clang-format off
 constexpr Component kLayout[] = {

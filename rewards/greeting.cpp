@@ -1,5 +1,6 @@
 #include "rewards/greeting.h"
 
+#include "app/fonts.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 
@@ -12,7 +13,7 @@ using ui::Kind;
 // clang-format off
 constexpr Component kLayout[] = {
     {Kind::Image, "Image1", 0, 0, 137, 177},
-    {Kind::Label, "Label1", 16, 136, 105, 24, " やあ！ ", {"ＭＳ ゴシック", 24, true, false, 0x000080},
+    {Kind::Label, "Label1", 16, 136, 105, 24, " やあ！ ", {fonts::kGothic, 24, true, false, 0x000080},
      ui::kOpaque, -1, nullptr, 0xC0C0C0},
     {Kind::Button, "Button1", 8, 112, 49, 17, "Button1", {}, ui::kHidden},
     {Kind::Button, "Button2", 72, 112, 49, 17, "Button2", {}, ui::kHidden},

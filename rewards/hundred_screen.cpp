@@ -1,5 +1,6 @@
 #include "rewards/hundred_screen.h"
 
+#include "app/fonts.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 
@@ -8,8 +9,8 @@ namespace {
 using ui::Component;
 using ui::Kind;
 
-constexpr const char* kPGothic = "ＭＳ Ｐゴシック";
-constexpr const char* kGothic = "ＭＳ ゴシック";
+using fonts::kGothic;
+using fonts::kPGothic;
 
 // The animal faces come with the sheet's green around them and so float on
 // the screen's own green.

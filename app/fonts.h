@@ -1,0 +1,21 @@
+// The font names the screens are laid out with, and the faces that stand in for
+// them on this machine (InstallFonts maps one onto the other).
+#pragma once
+
+namespace fonts {
+
+// Asked for by the layouts.
+inline constexpr const char* kPGothic = "ＭＳ Ｐゴシック";  // proportional
+inline constexpr const char* kGothic = "ＭＳ ゴシック";     // fixed width
+inline constexpr const char* kDigits = "FC数字書体05";      // the numbers on the board
+
+// The digits face that comes with the program, among its resources.
+inline constexpr const char* kBundledDigitsFile = ":/assets/digits.ttf";
+// Debian's faces; the IPA ones go by an English and a Japanese family name.
+inline constexpr const char* kKleeOne = "Klee One";
+inline constexpr const char* kIpaGothic = "IPAGothic";
+inline constexpr const char* kIpaGothicJa = "IPAゴシック";
+inline constexpr const char* kIpaPGothic = "IPAPGothic";
+inline constexpr const char* kIpaPGothicJa = "IPA Pゴシック";
+
+}  // namespace fonts
