@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlankAfterWrong = 1000;
-
 // The judge keeps only the last digit of anything above 99, so a long run of
 // digits can stand as 100 + its last digit: the child sees the same, and the
 // value never leaves 32 bits nor runs into the 1000 marker.

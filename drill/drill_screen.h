@@ -18,9 +18,12 @@ class TPORONKA : public ui::Form {
   // wallpaper chooser hand the keys typed on them to the drill.
   void ForwardKey(QChar key);
 
+  // TypedAnswer's mark for the blank left after a wrong answer.
+  static constexpr std::int32_t kBlankAfterWrong = 1000;
+
   // ---- drill state: 0 at start, never saved
   std::int32_t CorrectSum = 0;
-  std::int32_t TypedAnswer = 0;  // 1000 marks the blank left after a wrong answer
+  std::int32_t TypedAnswer = 0;  // or kBlankAfterWrong
   std::int32_t WritingMode = 0;  // 0 none, 2 first digit, 3 second digit
   std::int32_t WritingTick = 0;
   std::int32_t WrongTries = 0;

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t kBlankAfterWrong = 1000;
 constexpr std::int32_t kNextProblemTick = 12;  // 1.2 s of Timer2
 constexpr std::int32_t kPraiseEndTick = 20;    // 2.0 s of Timer2 or Timer4
 constexpr int kHintFontPoints = 26;
