@@ -78,7 +78,7 @@ class PictureLibraryTest : public QObject {
     QCOMPARE(Form7->Image1->geometry(), QRect(8, 8, 641, 401));
     QVERIFY(!Form7->Image1->Stretch());
     const QImage& sheet = Form7->Image1->Picture();
-    if (sheet.isNull()) QSKIP("the sprite sheet is not among the resources");
+    QVERIFY(!sheet.isNull());
     QCOMPARE(sheet.size(), QSize(640, 400));
     // The start-up distribution has cut it already.
     for (int n = 1; n <= TForm1::kSlots; ++n)

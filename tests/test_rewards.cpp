@@ -60,7 +60,7 @@ class RewardsTest : public QObject {
 
   void rosetteFillsTheBadgeWithTheLinesInsideItsOval() {
     const QImage& rosette = Form4->Image1->Picture();
-    if (rosette.isNull()) QSKIP("the rosette picture is not among the resources");
+    QVERIFY(!rosette.isNull());
     QCOMPARE(rosette.size(), QSize(161, 169));
     QCOMPARE(Form4->Image1->geometry(), QRect(8, 8, 161, 169));
     // The screen's pink shows at the corners.
