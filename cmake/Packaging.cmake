@@ -46,12 +46,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the binary links, found by dpkg-shlibdeps; then what it loads
-# or opens at run time: the bell's sound theme and libcanberra's sound-server
-# back end, and the Japanese font for its writing.
+# The libraries the binary links, found by dpkg-shlibdeps; then what it opens
+# at run time: the Japanese font for its writing and the bell's sound theme.
+# libcanberra reaches a sound server (PulseAudio or PipeWire) only through its
+# back end, which pulls in a server where there is none: recommended, since
+# without it the bell goes to ALSA or the X bell.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, sound-theme-freedesktop, libcanberra-pulse")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
 # `make package` needs only the program built, not the tests.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)

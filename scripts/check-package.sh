@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it with apt as a parent would, starts
 # the installed program on a virtual X display until the first problem is on
-# screen, then purges the package and checks that nothing of it is left.
+# screen and has it ring its bell, then purges the package and checks that
+# nothing of it is left.
 # Prints the package's size, install time and installed size. Needs root (or
 # sudo) and installs into this machine: it is meant for CI.
 set -euo pipefail
@@ -29,9 +30,11 @@ head -n 1 "$work/tree/usr/share/doc/poronka/copyright" |
 appstreamcli validate-tree --no-net --strict "$work/tree" >/dev/null ||
   fail "the installed tree does not validate: appstreamcli validate-tree $work/tree"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libcanberra0 fonts-ipafont-gothic sound-theme-freedesktop; do
+for needed in libqt6widgets6 libqt6svg6 libcanberra0 fonts-ipafont-gothic sound-theme-freedesktop; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
+dpkg-deb -f "$deb" Recommends | grep -q libcanberra-pulse ||
+  fail "the package does not recommend libcanberra's sound-server back end"
 
 if dpkg-query -W -f='${Status}' poronka 2>/dev/null | grep -q 'install ok installed'; then
   echo "Removing the poronka already installed first."
@@ -56,6 +59,8 @@ while IFS= read -r line; do
 done < <(env -u DISPLAY -u WAYLAND_DISPLAY PORONKA_SHOT="$work/shot.png" \
   scripts/run.sh /usr/bin/poronka)
 [ -n "$shown" ] || fail "the installed program did not put up a problem"
+echo "== the installed program's bell"
+tests/e2e/e2e_sound.sh /usr/bin/poronka
 
 echo "== apt purge"
 $sudo apt-get purge -y poronka

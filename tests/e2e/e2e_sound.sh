@@ -74,4 +74,8 @@ done
 [ -n "$right" ] || fail "no sum from 10 to 18 was judged right"
 sleep 1
 sounds_are "$expected" || fail "$(sounds) sounds for $expected wrong answers"
+
+# With the sound library open, "おしまい" still ends the program at once and cleanly.
+click_drill 76 276
+expect_exit "おしまい"
 echo "PASS ($expected wrong answers, $expected bells; right answer $right)"
