@@ -1,8 +1,11 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench package clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
+# Under sudo only installing packages needs root: the rest runs as the user
+# who called it, on their display.
+AS_CALLER := scripts/as-caller.sh
 
 all: build
 
@@ -10,22 +13,31 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default -j $(JOBS)
+	@$(AS_CALLER) cmake --preset default >/dev/null
+	@$(AS_CALLER) cmake --build --preset default -j $(JOBS)
 
-run: build
-	@scripts/run.sh build/default/poronka
+run: deps
+	@echo "Building the program only (make test builds the tests and benchmarks too)."
+	@$(AS_CALLER) cmake --preset default >/dev/null
+	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
+	@$(AS_CALLER) scripts/run.sh build/default/poronka
 
 test: build
-	@ctest --preset default -j $(JOBS)
+	@$(AS_CALLER) ctest --preset default -j $(JOBS)
 
 test-asan: deps
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan -j $(JOBS)
-	@ctest --preset asan -j $(JOBS)
+	@$(AS_CALLER) cmake --preset asan >/dev/null
+	@$(AS_CALLER) cmake --build --preset asan -j $(JOBS)
+	@$(AS_CALLER) ctest --preset asan -j $(JOBS)
 
 bench: build
-	@bench/run_all.sh build/default
+	@$(AS_CALLER) bench/run_all.sh build/default
+
+# The Debian package, from the program alone: build/default/poronka_<version>_<arch>.deb
+package: deps
+	@$(AS_CALLER) cmake --preset default >/dev/null
+	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
+	@$(AS_CALLER) cpack --config build/default/CPackConfig.cmake -B build/default
 
 clean:
 	rm -rf build

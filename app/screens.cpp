@@ -50,7 +50,7 @@ void SetUpApplication() {
   // The pictures live in the static library: make sure the linker keeps them.
   Q_INIT_RESOURCE(assets);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("ポロンカ"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("poronka"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronka.Poronka"));
   // One look everywhere: the screens are pixel layouts.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setPalette(QApplication::style()->standardPalette());

@@ -108,15 +108,7 @@ void ForceRandomReal(std::optional<double> value) { forcedReal = value; }
 
 // ------------------------------------------------------------------ sound
 
-namespace {
-int beeps = 0;
-}
-
-void Beep() {
-  ++beeps;
-  QApplication::beep();
-}
-int BeepCount() { return beeps; }
+// Beep() and BeepCount() are in sound.cpp.
 
 // --------------------------------------------------------------- pictures
 

@@ -76,6 +76,8 @@ void ForceRandomReal(std::optional<double> value);
 
 // ------------------------------------------------------------------ sound
 
+// The sound theme's bell, or the X bell where no sound server answers;
+// returns at once (sound.cpp).
 void Beep();
 int BeepCount();  // beeps since start, for tests (offscreen has no sound)
 

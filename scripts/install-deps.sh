@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need.
-# Quiet and quick when everything is already there.
+# Quick and silent when everything is already there; otherwise apt shows
+# what it does.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,10 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick x11-utils
+  # The bell: libcanberra, its sound-server back end, the sound theme.
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+  # Checks of the package and its desktop files, and a sound server for tests.
+  file dpkg-dev desktop-file-utils appstream man-db pulseaudio pulseaudio-utils
 )
 
 missing=()
@@ -27,5 +32,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
