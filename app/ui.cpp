@@ -260,23 +260,6 @@ void RadioGroup::SetItemIndex(int index) {
   if (QRadioButton* item = items_.value(index)) item->setChecked(true);
 }
 
-namespace {
-bool timersRunning = true;
-}
-
-Timer::Timer(QObject* parent, const char* name, int intervalMs) : QTimer(parent) {
-  setObjectName(QString::fromLatin1(name));
-  setTimerType(Qt::PreciseTimer);
-  setInterval(intervalMs);
-  if (timersRunning) start();
-}
-
-void Timer::SetInterval(int ms) {
-  if (ms != interval()) setInterval(ms);  // QTimer restarts even on the same value
-}
-
-void SetTimersRunning(bool running) { timersRunning = running; }
-
 // ------------------------------------------------------------ key preview
 
 namespace {
