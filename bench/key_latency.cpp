@@ -83,13 +83,10 @@ class Typist : public QObject {
     }
     const char key = keys_.front();
     keys_.pop_front();
-    QWidget* to = PORONKA->focusWidget() ? PORONKA->focusWidget() : PORONKA;
-    const QString text(QLatin1Char{key});
     posted_ = Clock::now();
     waiting_ = true;
     const int press = ++presses_;
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    bench::TypeKey(PORONKA, key);
     QTimer::singleShot(kMissedAfterMs, this, [this, press] {
       if (waiting_ && presses_ == press) {
         waiting_ = false;
@@ -166,8 +163,7 @@ class Typist : public QObject {
 int main(int argc, char* argv[]) {
   const double seconds = bench::TypingSeconds(argc, argv);
   if (seconds <= 0) return 2;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+  bench::ChoosePlatform();
   QApplication app(argc, argv);
   SetUpApplication();
   CreateScreens();
