@@ -16,7 +16,7 @@ namespace ui {
 namespace {
 
 bool timersRunning = true;
-std::vector<Timer*> sleepers;           // timers that may sleep
+std::vector<Timer*> sleepers;          // timers that may sleep
 Timer::Clock::time_point lastCheck{};  // when CheckSleepers last ran
 
 }  // namespace
@@ -50,8 +50,7 @@ void Timer::SetInterval(int ms) {
 
 void Timer::SleepWhile(std::function<bool()> idle) {
   idle_ = std::move(idle);
-  if (std::find(sleepers.begin(), sleepers.end(), this) == sleepers.end())
-    sleepers.push_back(this);
+  if (std::find(sleepers.begin(), sleepers.end(), this) == sleepers.end()) sleepers.push_back(this);
   static bool hooked = false;
   if (hooked) return;
   auto* dispatcher = QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
@@ -101,7 +100,8 @@ void Timer::wake(Clock::time_point now, Clock::time_point lastLook) {
     next_ += (now - next_) / period * period;  // the last due time up to now
     if (next_ <= lastLook) next_ += period;
   }
-  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(std::max<Clock::duration>(next_ - now, Clock::duration::zero()));
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
+      std::max<Clock::duration>(next_ - now, Clock::duration::zero()));
   firstTick_.start(static_cast<int>(wait.count()), Qt::PreciseTimer, this);
 }
 

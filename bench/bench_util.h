@@ -42,12 +42,15 @@ inline void ChoosePlatform(int width = 1280, int height = 1024) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     return;
   }
-  QFile config(QDir::temp().filePath(QStringLiteral("poronka-bench-%1x%2.json").arg(width).arg(height)));
+  QFile config(
+      QDir::temp().filePath(QStringLiteral("poronka-bench-%1x%2.json").arg(width).arg(height)));
   if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    config.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": %1, "height": %2}]})")
-                     .arg(width)
-                     .arg(height)
-                     .toUtf8());
+    config.write(
+        QStringLiteral(
+            R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": %1, "height": %2}]})")
+            .arg(width)
+            .arg(height)
+            .toUtf8());
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
 }
 

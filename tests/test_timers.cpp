@@ -204,7 +204,8 @@ class TimersTest : public QObject {
     p->show();
     const auto drillState = [p] {
       return std::vector<std::int32_t>{p->WritingTick, p->AutoNextTicks, p->PraiseTicks,
-                                       p->ProblemsAsked, static_cast<std::int32_t>(p->Image1->isHidden())};
+                                       p->ProblemsAsked,
+                                       static_cast<std::int32_t>(p->Image1->isHidden())};
     };
     const auto before = drillState();
     for (int i = 0; i < 50; ++i) {
