@@ -11,6 +11,7 @@
 namespace {
 constexpr std::int32_t kWrapAbove = 10000;
 constexpr std::int32_t kWrapTo = 10;  // past the start-up steps, so none runs twice
+constexpr std::int32_t kLastStep = 7;
 }  // namespace
 
 TForm10::TForm10() : ui::Form("Form10") {
@@ -20,6 +21,9 @@ TForm10::TForm10() : ui::Form("Form10") {
   Place(21, 69, 127, 149, true);
   Timer1 = new ui::Timer(this, "Timer1", 10);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm10::Timer1Timer);
+  // Past the start-up steps a tick only counts, and nothing but this handler
+  // reads the count: the sequencer sleeps from then on.
+  Timer1->SleepWhile([this] { return StartupTick >= kLastStep; });
 }
 
 void TForm10::Timer1Timer() {
@@ -50,7 +54,7 @@ void TForm10::Timer1Timer() {
     case 6:
       ui::RaiseToTop(Form9);
       break;
-    case 7:
+    case kLastStep:
       PORONKA->Button13Click();
       break;
     default:

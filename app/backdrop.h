@@ -11,6 +11,9 @@ class TForm10 : public ui::Form {
  public:
   TForm10();
 
+  // The sequencer's ticks. Only its own handler reads it, and once the last
+  // start-up step has run the running program lets the timer sleep, so there
+  // it stays at 7; called by hand the handler counts on to 10000 and wraps.
   std::int32_t StartupTick = 0;
 
   ui::Timer* Timer1;

@@ -51,12 +51,20 @@ void SetUpApplication() {
   Q_INIT_RESOURCE(assets);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("ポロンカ"));
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronka.Poronka"));
+  // The plugins the program needs (platform, input method) came with the
+  // application object. Looking no further keeps Qt from loading every image
+  // plugin on the system only to ask it about the pictures' PNG and BMP, which
+  // Qt reads by itself.
+  QCoreApplication::setLibraryPaths({});
   // One look everywhere: the screens are pixel layouts.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setPalette(QApplication::style()->standardPalette());
+  // Every window carries its icon in all these sizes; larger ones come from
+  // the installed icon theme through the desktop file.
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/assets/icon_%1.png").arg(size), QSize(size, size));
+  for (const char* file : {":/assets/icon_16.png", ":/assets/icon_32.png", ":/assets/icon_48.png",
+                           ":/assets/icon_64.png"})
+    icon.addPixmap(QPixmap::fromImage(ui::StoredPicture(file)));
   QApplication::setWindowIcon(icon);
   ui::InstallFonts();
 }

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -128,8 +130,12 @@ bool DrawPicture(QImage& canvas, int x, int y, const QImage& picture) {
 }
 
 QImage StoredPicture(const char* resource) {
-  QImage picture(QString::fromLatin1(resource));
-  return picture;
+  // By its suffix and Qt's own readers only: guessing the format would load
+  // every image plugin on the system to ask it.
+  const QString path = QString::fromLatin1(resource);
+  QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 // ------------------------------------------------------------------ fonts
@@ -255,23 +261,6 @@ void RadioGroup::SetItemIndex(int index) {
   if (QRadioButton* item = items_.value(index)) item->setChecked(true);
 }
 
-namespace {
-bool timersRunning = true;
-}
-
-Timer::Timer(QObject* parent, const char* name, int intervalMs) : QTimer(parent) {
-  setObjectName(QString::fromLatin1(name));
-  setTimerType(Qt::PreciseTimer);
-  setInterval(intervalMs);
-  if (timersRunning) start();
-}
-
-void Timer::SetInterval(int ms) {
-  if (ms != interval()) setInterval(ms);  // QTimer restarts even on the same value
-}
-
-void SetTimersRunning(bool running) { timersRunning = running; }
-
 // ------------------------------------------------------------ key preview
 
 namespace {
@@ -386,6 +375,7 @@ void Form::SetColor(QColor color) {
 void Form::SetDefaultFont(const char* face, int pixels, QColor color) {
   QFont f(QString::fromUtf8(face));
   f.setPixelSize(pixels);
+  f.setStyleStrategy(QFont::NoFontMerging);
   setFont(f);
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, color);
@@ -520,6 +510,9 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
       case Kind::Edit: {
         auto* e = new QLineEdit(text, form);
         e->setObjectName(QString::fromLatin1(c.name));
+        QFont f = e->font();  // the child may type anything here
+        f.setStyleStrategy(QFont::PreferDefault);
+        e->setFont(f);
         w = e;
         break;
       }

@@ -10,6 +10,7 @@
 
 #include "app/screens.h"
 #include "app/ui.h"
+#include "bench/bench_util.h"
 #include "drill/drill_screen.h"
 
 namespace {
@@ -41,8 +42,7 @@ class FirstProblemWatch : public QObject {
 
 int main(int argc, char* argv[]) {
   const long long launched = argc > 1 ? std::atoll(argv[1]) : 0;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "xcb");
+  bench::ChoosePlatform();
   QApplication app(argc, argv);
   SetUpApplication();
   CreateScreens();

@@ -102,10 +102,7 @@ class Typist : public QObject {
     const char key = keys_.front();
     keys_.pop_front();
     ++presses_;
-    QWidget* to = PORONKA->focusWidget() ? PORONKA->focusWidget() : PORONKA;
-    const QString text(QLatin1Char{key});
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    bench::TypeKey(PORONKA, key);
     QTimer::singleShot(std::uniform_int_distribution<int>(250, 450)(random_), this,
                        [this] { nextKey(); });
   }
@@ -140,18 +137,7 @@ class Typist : public QObject {
 int main(int argc, char* argv[]) {
   const double seconds = bench::TypingSeconds(argc, argv);
   if (seconds <= 0) return 2;
-  QFile config(QDir::temp().filePath(QStringLiteral("poronka-bench-1920x1080.json")));
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-      if (config.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        config.write(
-            R"({"windowFrameMargins": false, "screens": [{"name": "s0", "width": 1920, "height": 1080}]})");
-      config.close();
-      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    } else {
-      qputenv("QT_QPA_PLATFORM", "xcb");
-    }
-  }
+  bench::ChoosePlatform(1920, 1080);
   QApplication app(argc, argv);
   SetUpApplication();
   CreateScreens();

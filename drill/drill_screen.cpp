@@ -165,6 +165,11 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   Timer2 = new ui::Timer(this, "Timer2", 100);
   Timer3 = new ui::Timer(this, "Timer3", 40);
   Timer4 = new ui::Timer(this, "Timer4", 100);
+  // Sleeping rules: each timer sleeps while a tick of it would change nothing.
+  Timer1->SleepWhile([] { return true; });                      // its tick does nothing at all
+  Timer2->SleepWhile([this] { return AutoNextPending != 1; });  // counts only while a next is due
+  Timer3->SleepWhile([this] { return WritingMode == 0; });      // no chalk to move
+  Timer4->SleepWhile([this] { return RadioGroup1->ItemIndex() != 1 || Image1->isHidden(); });
 
   using ui::Connect;
   using T = TPORONKA;

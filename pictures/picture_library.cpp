@@ -72,9 +72,9 @@ TForm1::TForm1() : ui::Form("Form1") {
     slots_.at(static_cast<size_t>(slot)) = ui::Find<ui::Image>(this, name.constData());
   }
 
-  // A close-kind button: a stock glyph, and a click closes its screen.
+  // A close-kind button: a stock glyph (see showEvent), and a click closes
+  // its screen.
   auto* close = ui::Find<QPushButton>(this, "BitBtn1");
-  close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   using T = TForm1;
@@ -90,6 +90,14 @@ TForm1::TForm1() : ui::Form("Form1") {
     ui::Connect(ui::Find<QPushButton>(this, name.constData()), &QPushButton::clicked, this,
                 handlers[n - 1]);
   }
+}
+
+// Looking the stock glyph up in the icon themes costs a tenth of the
+// program's start-up, and this screen is never shown in normal running.
+void TForm1::showEvent(QShowEvent* event) {
+  auto* close = ui::Find<QPushButton>(this, "BitBtn1");
+  if (close->icon().isNull()) close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  ui::Form::showEvent(event);
 }
 
 // The slot's own bitmap (white, of the image's size, on first use) receives

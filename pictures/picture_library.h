@@ -67,6 +67,9 @@ class TForm1 : public ui::Form {
   void Button21Click();
   void Button22Click();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void cut(int slot);
   std::array<ui::Image*, 22> slots_{};

@@ -59,6 +59,8 @@ TForm4::TForm4() : ui::Form("Form4") {
   Image1->SetPicture(rosette(Image1->size()));
   Timer1 = new ui::Timer(this, "Timer1", 500);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+  // Ticks count only while the badge shows (and the count never rests at 8).
+  Timer1->SleepWhile([this] { return !isVisible() && StreakScreenTicks != kStayTicks; });
 }
 
 // Counts only while the badge shows, and is not reset by a new showing, so a

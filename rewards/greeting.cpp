@@ -58,6 +58,10 @@ TForm6::TForm6() : ui::Form("Form6") {
   ui::Connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
   Timer1 = new ui::Timer(this, "Timer1", 130);
   Timer2 = new ui::Timer(this, "Timer2", 1000);
+  // Idle, once the copies of the last step are taken, a making-ten tick changes nothing.
+  Timer1->SleepWhile([this] {
+    return AnimationMode == 0 && PrevStepCount == StepCount && PrevStepPhase == StepPhase;
+  });
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
   ui::Connect(Timer2, &QTimer::timeout, this, &TForm6::Timer2Timer);
 }
