@@ -12,35 +12,10 @@ hundred_shown() {
   shot
   [ "$(hundred_pixels)" -gt 50 ]
 }
-# White writing of "あってるよ" on the board, at (26, 80).
-praised() {
-  shot
-  [ "$(count_colour "$WORK/shot.png" $((DRILL_X + 26)) $((DRILL_Y + 80)) 101 19 255 255 255 40)" -gt 30 ]
-}
-
 # Black writing of "せいかい おめでとう" on the fifty-in-a-row screen at (216, 22).
 fifty_shown() {
   shot
   [ "$(count_colour "$WORK/shot.png" $((216 + 10)) $((22 + 48)) 247 33 0 0 0 40)" -gt 50 ]
-}
-
-# The counter window beside the board (no frame under a bare X server): the
-# first addend in blue from the bottom of the left column, the second in red
-# in the right one. Prints their sum, read from one screenshot.
-COUNTERS_X=87
-COUNTERS_Y=6
-ROW_TOPS=(24 56 88 120 152 200 232 264 296 328)
-counters_sum() {
-  local format="" top
-  for top in "${ROW_TOPS[@]}"; do
-    format+="%[hex:p{$((COUNTERS_X + 32)),$((COUNTERS_Y + top + 16))}] "
-    format+="%[hex:p{$((COUNTERS_X + 80)),$((COUNTERS_Y + top + 16))}] "
-  done
-  convert "$WORK/shot.png" -depth 8 -format "$format" info: | tr ' ' '\n' | grep -c -E '^(3F3FFF|FF0700)$'
-}
-counters_shown() {
-  shot
-  [ "$(pixel "$WORK/shot.png" $((COUNTERS_X + 2)) $((COUNTERS_Y + 200)))" = "#008000" ]
 }
 
 start_program
