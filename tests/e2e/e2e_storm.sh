@@ -34,7 +34,7 @@ KEYS=(0 1 2 3 4 5 6 7 8 9 period a s d f j k x z Return BackSpace Escape Left Ri
 WIDE=(０ １ ２ ３ ４ ５ ６ ７ ８ ９)
 UNICODE=(あ ん ぽ 漢 é ß Ж 😀 ∑ ｶ)
 
-# One second of the storm as one xdotool command line: 20 events, 50 ms apart.
+# About one second of the storm as one xdotool command line: 20 events.
 second_of_storm() {
   local args=() i x y
   for ((i = 0; i < 20; i++)); do
@@ -52,20 +52,20 @@ second_of_storm() {
         y=$((RANDOM % 1024))
         ;;
       7 | 8)
-        args+=(key --clearmodifiers "${KEYS[RANDOM % ${#KEYS[@]}]}" sleep 0.05)
+        args+=(key --clearmodifiers "${KEYS[RANDOM % ${#KEYS[@]}]}" sleep 0.03)
         continue
         ;;
       9)
         if ((RANDOM % 2)); then
-          args+=(type --delay 0 "${WIDE[RANDOM % ${#WIDE[@]}]}" sleep 0.05)
+          args+=(type --delay 0 "${WIDE[RANDOM % ${#WIDE[@]}]}" sleep 0.03)
         else
-          args+=(type --delay 0 "${UNICODE[RANDOM % ${#UNICODE[@]}]}" sleep 0.05)
+          args+=(type --delay 0 "${UNICODE[RANDOM % ${#UNICODE[@]}]}" sleep 0.03)
         fi
         continue
         ;;
     esac
     closing "$x" "$y" && x=$((x + 300))  # out past the closing buttons
-    args+=(mousemove "$x" "$y" click 1 sleep 0.05)
+    args+=(mousemove "$x" "$y" click 1 sleep 0.03)
   done
   xdotool "${args[@]}"
 }
