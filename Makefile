@@ -1,7 +1,9 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test test-asan bench package clean
+.PHONY: all deps build run test test-asan soak bench package clean
 
 JOBS ?= $(shell nproc)
+N ?= 1000000
+SEED ?=
 MAKEFLAGS += --no-print-directory
 # Under sudo only installing packages needs root: the rest runs as the user
 # who called it, on their display.
@@ -29,6 +31,11 @@ test-asan: deps
 	@$(AS_CALLER) cmake --preset asan >/dev/null
 	@$(AS_CALLER) cmake --build --preset asan -j $(JOBS)
 	@$(AS_CALLER) ctest --preset asan -j $(JOBS)
+
+# Random events from a child, N of them (the seed is printed; SEED=... replays).
+soak: build
+	@$(AS_CALLER) env QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/offscreen.json \
+		build/default/tests/soak/soak $(N) $(SEED)
 
 bench: build
 	@$(AS_CALLER) bench/run_all.sh build/default

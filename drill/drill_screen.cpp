@@ -128,6 +128,11 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   Edit1 = Find<QLineEdit>(this, "Edit1");
   Label11 = Find<ui::Label>(this, "Label11");
   Edit2 = Find<QLineEdit>(this, "Edit2");
+  // The counts are the program's to write: a child typing into them would
+  // spoil them. They still take the focus, and the key preview still gives
+  // every digit typed there to the answer.
+  Edit1->setReadOnly(true);
+  Edit2->setReadOnly(true);
   Button1 = Find<QPushButton>(this, "Button1");
   Button2 = Find<QPushButton>(this, "Button2");
   Button3 = Find<QPushButton>(this, "Button3");

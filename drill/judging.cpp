@@ -29,7 +29,9 @@ void TPORONKA::Button11Click() { ui::CloseScreen(this); }
 // Runs once at the end of every chalk animation.
 void TPORONKA::Button12Click() {
   if (TypedAnswer > 99) TypedAnswer %= 10;
-  AutoNextTicks = 0;
+  // Typing on the solved problem puts off the next one; once the next one is
+  // up, what the child types there must not bring yet another.
+  if (AutoNextTicks < kNextProblemTick) AutoNextTicks = 0;
   Label5->SetCaption(ui::IntToText(TypedAnswer));
   // Every sum is at least 10: one digit is only written, never judged.
   if (TypedAnswer <= 9) return;
@@ -59,7 +61,10 @@ void TPORONKA::Button12Click() {
     Label7->setVisible(false);
     Label8->setVisible(false);
     Label9->setVisible(false);
-    if (RadioGroup1->ItemIndex() == 0) AutoNextPending = 1;
+    if (RadioGroup1->ItemIndex() == 0) {
+      AutoNextPending = 1;
+      AutoNextTicks = 0;  // a new wait for every right answer
+    }
     if (WrongTries == 0) ++FirstTryCount;
     Edit1->setText(ui::IntToText(ProblemsAsked));
     Edit2->setText(ui::IntToText(FirstTryCount));
@@ -121,8 +126,8 @@ void TPORONKA::Button18Click() {
   ui::SetVisible(Form2, false);
 }
 
-// Every judgement restarts the count, also a one-digit one while a next
-// problem is pending.
+// One new problem per right answer, 1.2 s after it (later when the child
+// types on the solved problem); the praise picture goes at 2.0 s.
 void TPORONKA::Timer2Timer() {
   if (AutoNextPending != 1) return;
   ++AutoNextTicks;

@@ -1,5 +1,6 @@
 #include "pictures/wallpaper_chooser.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/backdrop.h"
@@ -29,7 +30,8 @@ constexpr Component kLayout[] = {
 // clang-format on
 
 // Tile of column i, row j at (i * columnStep, j * rowStep). Slot 0: the
-// chooser's own image of that number.
+// chooser's own image of that number. The counts are those of a screen of
+// about 1024 x 768; larger backdrops get more columns and rows.
 struct Grid {
   int slot;
   int columns, columnStep;
@@ -62,6 +64,14 @@ constexpr std::pair<std::int32_t, int> kRotation[] = {
 // clang-format on
 constexpr std::int32_t kLastTick = 1620;
 constexpr std::int32_t kWrapTo = 2;  // past the first-tick distribution
+
+// Columns (or rows) from index 0 on, at least `designed` of them, whose
+// tiles reach the far edge of a backdrop `extent` pixels across.
+int Count(int designed, int step, int tileSize, int extent) {
+  if (step <= 0 || tileSize >= extent) return designed;
+  const int last = (extent - tileSize + step - 1) / step;
+  return std::max(designed, last + 1);
+}
 
 }  // namespace
 
@@ -132,8 +142,10 @@ void TForm9::RedrawWallpaper(int n) {
     return;
   const Grid& grid = kGrids[n];
   QImage& canvas = ui::FormCanvas(Form10);
-  for (int i = 0; i < grid.columns; ++i)
-    for (int j = 0; j < grid.rows; ++j)
+  const int columns = Count(grid.columns, grid.columnStep, tile.width(), canvas.width());
+  const int rows = Count(grid.rows, grid.rowStep, tile.height(), canvas.height());
+  for (int i = 0; i < columns; ++i)
+    for (int j = 0; j < rows; ++j)
       ui::DrawPicture(canvas, i * grid.columnStep, j * grid.rowStep, tile);
   drawn_ = {n, tile.cacheKey(), canvas.cacheKey()};
 }

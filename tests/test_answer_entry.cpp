@@ -1,5 +1,7 @@
 // From key to judgement: keypad, keyboard, erase, the keys the secondary
 // screens pass on, a flood of keys, and the chalk's five strokes.
+#include <QClipboard>
+
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "fixture.h"
@@ -70,7 +72,35 @@ class AnswerEntryTest : public QObject {
     p->Edit2->setText(QStringLiteral("0"));
     QTest::keyClick(p->Edit2, '4');
     QCOMPARE(p->TypedAnswer, 4);
-    QCOMPARE(p->Edit2->text(), QStringLiteral("04"));
+    QCOMPARE(p->Edit2->text(), QStringLiteral("0"));  // the count is not typed into
+  }
+
+  // A child who clicks into a count and types, deletes or pastes changes
+  // nothing there, and the digits still make the answer.
+  void theCountsTakeTheFocusButNoTyping() {
+    auto* p = PORONKA;
+    ui::SetVisible(p, true);
+    p->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p));
+    p->Edit1->setText(QStringLiteral("99"));
+    p->Edit2->setText(QStringLiteral("7"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x.10"));
+    p->TypedAnswer = 0;
+    for (QLineEdit* edit : {p->Edit1, p->Edit2}) {
+      const QString before = edit->text();
+      QTest::mouseClick(edit, Qt::LeftButton);
+      QCOMPARE(QApplication::focusWidget(), edit);
+      // As the platform delivers keys: to the window, then to its focused control.
+      QTest::keyClick(p->windowHandle(), 'x');
+      QTest::keyClick(p->windowHandle(), '1');
+      for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace})
+        QTest::keyClick(p->windowHandle(), key);
+      QTest::keyClick(p->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+      QTest::keyClick(p->windowHandle(), Qt::Key_Insert, Qt::ShiftModifier);
+      QTest::keyClick(p->windowHandle(), Qt::Key_2);
+      QCOMPARE(edit->text(), before);
+    }
+    QCOMPARE(p->TypedAnswer, 100 + 2);  // 1 2 1 2: a long run keeps its last digit
   }
 
   void secondaryScreensForwardDigitsAndErase() {

@@ -105,7 +105,7 @@ class JudgingTest : public QObject {
     QVERIFY(Shown(p->Image1));
   }
 
-  void nextProblemComesByItselfAndEveryJudgementRestartsTheWait() {
+  void nextProblemComesOnceAfterEachRightAnswer() {
     auto* p = PORONKA;
     Answer("13");
     const std::int32_t asked = p->ProblemsAsked;
@@ -113,16 +113,47 @@ class JudgingTest : public QObject {
     QCOMPARE(p->ProblemsAsked, asked);
     Ticks(&TPORONKA::Timer2Timer, 1);
     QCOMPARE(p->ProblemsAsked, asked + 1);
+    // A digit on the new problem while the praise picture is still up: it
+    // stays on the board, and no other problem replaces this one.
     Ticks(&TPORONKA::Timer2Timer, 3);
-    Answer("4");
-    Ticks(&TPORONKA::Timer2Timer, 11);
-    QCOMPARE(p->ProblemsAsked, asked + 1);
-    Ticks(&TPORONKA::Timer2Timer, 1);
-    QCOMPARE(p->ProblemsAsked, asked + 2);
-    Ticks(&TPORONKA::Timer2Timer, 8);
+    Answer("1");
+    Ticks(&TPORONKA::Timer2Timer, 4);
+    QVERIFY(Shown(p->Image1));
+    Ticks(&TPORONKA::Timer2Timer, 1);  // 2.0 s after the right answer
     QVERIFY(!Shown(p->Image1));
-    Ticks(&TPORONKA::Timer2Timer, 30);
+    Ticks(&TPORONKA::Timer2Timer, 40);
+    QCOMPARE(p->ProblemsAsked, asked + 1);
+    QCOMPARE(p->Label5->text(), QStringLiteral("1"));
+    QCOMPARE(p->TypedAnswer, 1);
+
+    // Typing on the solved problem puts the next one off.
+    p->BitBtn1Click();
+    Problem();
+    Answer("13");
+    Ticks(&TPORONKA::Timer2Timer, 5);
+    Answer("1");
+    Ticks(&TPORONKA::Timer2Timer, 11);
     QCOMPARE(p->ProblemsAsked, asked + 2);
+    Ticks(&TPORONKA::Timer2Timer, 1);
+    QCOMPARE(p->ProblemsAsked, asked + 3);
+
+    // The new problem answered right before the praise has gone: one more
+    // problem, 1.2 s after this answer, and its own 2.0 s of praise.
+    Ticks(&TPORONKA::Timer2Timer, 2);
+    const std::int32_t sum = p->CorrectSum;
+    const char digits[] = {static_cast<char>('0' + sum / 10), static_cast<char>('0' + sum % 10), 0};
+    Answer(digits);
+    QVERIFY(Shown(p->Label6));
+    Ticks(&TPORONKA::Timer2Timer, 11);
+    QCOMPARE(p->ProblemsAsked, asked + 3);
+    Ticks(&TPORONKA::Timer2Timer, 1);
+    QCOMPARE(p->ProblemsAsked, asked + 4);
+    Ticks(&TPORONKA::Timer2Timer, 7);
+    QVERIFY(Shown(p->Image1));
+    Ticks(&TPORONKA::Timer2Timer, 1);
+    QVERIFY(!Shown(p->Image1));
+    Ticks(&TPORONKA::Timer2Timer, 40);
+    QCOMPARE(p->ProblemsAsked, asked + 4);
   }
 
   void buttonModePraiseGoesAfterTwentyTicks() {

@@ -1,5 +1,5 @@
-// The wallpaper chooser: the grid of every wallpaper on the backdrop and what
-// stays outside it, the automatic rotation with and without a click, the
+// The wallpaper chooser: the grid of every wallpaper on the backdrop, reaching
+// its edges at any screen size, the automatic rotation with and without a click, the
 // cheap redraw of an unchanged wallpaper, and keys passed on to the drill.
 #include <QPainter>
 #include <map>
@@ -37,8 +37,12 @@ QImage noise(QSize size, int salt) {
 
 // The backdrop after wallpaper n is tiled over `before`: the last tile drawn
 // over a pixel wins (columns left to right, rows top to bottom within each).
-QImage expectedBackdrop(const QImage& before, const QImage& tile, const Grid& g) {
+// The grid has at least its own columns and rows, and as many more as it takes
+// for the tiles to reach the backdrop's right and bottom edges.
+QImage expectedBackdrop(const QImage& before, const QImage& tile, Grid g) {
   QImage after = before;
+  while ((g.columns - 1) * g.columnStep + tile.width() < after.width()) ++g.columns;
+  while ((g.rows - 1) * g.rowStep + tile.height() < after.height()) ++g.rows;
   for (int y = 0; y < after.height(); ++y) {
     const int j = std::min(g.rows - 1, y / g.rowStep);
     if (y >= j * g.rowStep + tile.height()) continue;
@@ -62,7 +66,7 @@ class WallpaperTest : public QObject {
   void init() { fixture::CreateQuietScreens(); }
   void cleanup() { DestroyScreens(); }
 
-  void everyWallpaperTilesItsGridAndKeepsWhatLiesOutside() {
+  void everyWallpaperTilesItsGridInOrder() {
     // Distinct tiles cut from a noisy sheet; the own squares replaced too.
     Form7->Image1->SetPicture(noise({640, 400}, 1));
     PORONKA->Button20Click();
@@ -70,8 +74,7 @@ class WallpaperTest : public QObject {
     Form9->Img(10)->SetPicture(noise({40, 40}, 10));
     QImage& canvas = Form10->Canvas();
     canvas.fill(qRgb(1, 2, 3));
-    // Each wallpaper over the one before, so that what lies outside a grid is
-    // the previous wallpaper (wallpaper 2 over 1: the slices stay below 770).
+    // Each wallpaper over the one before, so that a pixel it misses shows.
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 6, 1}) {
       const QImage before = backdrop();
       Form9->ApplyWallpaper(n);
@@ -93,11 +96,35 @@ class WallpaperTest : public QObject {
     QVERIFY(!Form9->Img(10)->Picture().isNull());
     QCOMPARE(Form9->Img(9)->Picture().size(), QSize(40, 40));
     QTest::mouseClick(Form9->Img(10), Qt::LeftButton);
-    QCOMPARE(backdrop().pixel(1239, 839), qRgb(0x80, 0x00, 0x00));
-    QCOMPARE(backdrop().pixel(1240, 839), qRgb(0x00, 0x00, 0x80));  // outside: navy still
+    QCOMPARE(backdrop().pixel(0, 0), qRgb(0x80, 0x00, 0x00));
+    QCOMPARE(backdrop().pixel(1279, 1023), qRgb(0x80, 0x00, 0x00));  // the whole screen
     QTest::mouseClick(Form9->Img(9), Qt::LeftButton);
     QCOMPARE(backdrop().pixel(0, 0), qRgb(0x00, 0x00, 0x80));
     QCOMPARE(Form9->WallpaperPicked, 9);
+  }
+
+  // With the sheet's own tiles, on screens from 1280 x 1024 to 3840 x 2160:
+  // whatever the backdrop held before, no pixel of it is left.
+  void everyWallpaperCoversTheWholeBackdrop_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1280x1024") << QSize(1280, 1024);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::newRow("3840x2160") << QSize(3840, 2160);
+  }
+  void everyWallpaperCoversTheWholeBackdrop() {
+    QFETCH(QSize, screen);
+    if (Form9->Img(10)->Picture().isNull()) QSKIP("the stored squares are not among the resources");
+    Form10->resize(screen);  // the canvas takes the size of the backdrop or its screen
+    QCOMPARE(Form10->Canvas().size(), screen);
+    for (int n = 1; n <= TForm9::kWallpapers; ++n) {
+      QVERIFY(!Form9->Tile(n).isNull());
+      Form10->Canvas().fill(qRgb(1, 2, 3));
+      Form9->ApplyWallpaper(n);
+      const QImage overDark = backdrop();
+      Form10->Canvas().fill(qRgb(254, 253, 252));
+      Form9->ApplyWallpaper(n);
+      QVERIFY2(backdrop() == overDark, qPrintable(QStringLiteral("wallpaper %1").arg(n)));
+    }
   }
 
   void rotationComesEvery180TicksUntilAClick() {

@@ -12,39 +12,44 @@ hundred_shown() {
   shot
   [ "$(hundred_pixels)" -gt 50 ]
 }
-# The yellow answer on the board has changed from the last one.
-answer_changed() {
+# Black writing of "せいかい おめでとう" on the fifty-in-a-row screen at (216, 22).
+fifty_shown() {
   shot
-  [ "$(convert "$WORK/shot.png" -crop 44x37+$((DRILL_X + 190))+$((DRILL_Y + 19)) +repage -format '%#' info:)" != "$1" ]
+  [ "$(count_colour "$WORK/shot.png" $((216 + 10)) $((22 + 48)) 247 33 0 0 0 40)" -gt 50 ]
 }
-
-# Centres of the keypad buttons, by digit.
-declare -A KEY_X=([0]=192 [1]=172 [2]=212 [3]=252 [4]=172 [5]=212 [6]=252 [7]=172 [8]=212)
-declare -A KEY_Y=([0]=252 [1]=212 [2]=212 [3]=212 [4]=172 [5]=172 [6]=172 [7]=132 [8]=132)
 
 start_program
 wait_for 20 "the first problem" problem_shown
 [ "$(hundred_pixels)" -lt 5 ] || fail "the hundred-solved screen is in front at start"
 
-# 99 sums solved so far, as far as the board knows.
 drill=$(xdotool search --onlyvisible --name '^PORONKA' | head -n 1)
 [ -n "$drill" ] || fail "no drill window"
 xdotool windowfocus --sync "$drill"
-click_drill 112 394
-xdotool key ctrl+a
-xdotool type --delay 60 99
+# "ボタン": the next problem only when asked for, so that none comes while a
+# sum is being read.
+click_drill 84 316
 
-# Answer 10, 11, ... 18 on the keypad; the right one brings the screen.
-for sum in 10 11 12 13 14 15 16 17 18; do
-  shot
-  before=$(convert "$WORK/shot.png" -crop 44x37+$((DRILL_X + 190))+$((DRILL_Y + 19)) +repage -format '%#' info:)
-  for d in 1 $((sum % 10)); do
-    click_drill "${KEY_X[$d]}" "${KEY_Y[$d]}"
-  done
-  wait_for 5 "the judgement of $sum" answer_changed "$before"
-  if hundred_shown; then break; fi
+# The counts take no typing: 99 sums solved at the first try, each read from
+# the counters of the first hint (which costs no first try), then the 100th.
+# (A hundred-solved screen in front too early hides "あってるよ".)
+for round in $(seq 100); do
+  # もんだい, then わかんない, in one go.
+  xdotool mousemove $((DRILL_X + 76)) $((DRILL_Y + 240)) click 1 \
+    mousemove $((DRILL_X + 212)) $((DRILL_Y + 293)) click 1
+  wait_for 5 "the counters of problem $round" counters_shown
+  sum=$(counters_sum)
+  [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || fail "the counters of problem $round add up to $sum"
+  xdotool type --delay 30 "$sum"
+  [ "$round" -lt 100 ] || break
+  if [ "$round" -eq 50 ]; then
+    # Fifty in a row: its screen stands over the board until "もっとやる".
+    wait_for 5 "the fifty-in-a-row screen" fifty_shown
+    xdotool mousemove $((216 + 78 + 44)) $((22 + 309 + 13)) click 1
+  fi
+  sleep 0.2  # the chalk takes five strokes of 40 ms
+  wait_for 5 "あってるよ for $sum (problem $round)" praised
 done
-wait_for 3 "the hundred-solved screen in front of the backdrop" hundred_shown
+wait_for 5 "the hundred-solved screen in front of the backdrop" hundred_shown
 
 # "もうおしまい" ends the program at once.
 xdotool mousemove $((207 + 160 + 52)) $((5 + 336 + 16)) click 1

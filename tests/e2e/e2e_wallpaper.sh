@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Pictures in the wallpaper chooser tile the backdrop; a new wallpaper leaves
-# the old one showing outside its own grid, and the wallpaper stays while the
-# drill screen repaints.
+# Pictures in the wallpaper chooser tile the whole backdrop, out to the
+# screen's edges, and the wallpaper stays while the drill screen repaints.
 source "$(dirname "$0")/lib.sh"
 
 # The chooser's client area stands at (499, 259): no frame without a window
@@ -20,24 +19,25 @@ start_program
 wait_for 20 "the first problem" problem_shown
 [ "$(pixel "$WORK/shot.png" 1000 900)" = "#000080" ] || fail "the backdrop is not plain navy at start"
 
-# Green squares: 31 x 26 tiles of 40, 1240 x 1040.
+# Green squares: tiles of 40 from the top-left corner out to the screen's edges.
 click_chooser 8 104
 wait_for 5 "the green squares" pixel_is 1000 900 "#008000"
-[ "$(pixel "$WORK/shot.png" 1239 1000)" = "#008000" ] || fail "green squares end short of 1240"
-[ "$(pixel "$WORK/shot.png" 1240 500)" = "#000080" ] || fail "green squares go past 1240"
+for at in "1279 1023" "1279 0" "0 1023"; do
+  [ "$(pixel "$WORK/shot.png" $at)" = "#008000" ] || fail "the green squares do not reach $at"
+done
 
-# Maroon squares: 1240 x 840, over the green.
+# Maroon squares over the green: none of the green stays, right or below.
 click_chooser 64 136
-wait_for 5 "the maroon squares" pixel_is 1000 800 "#800000"
-[ "$(pixel "$WORK/shot.png" 1000 840)" = "#008000" ] || fail "the green squares below 840 are gone"
+wait_for 5 "the maroon squares" pixel_is 1279 1023 "#800000"
+[ "$(count_colour "$WORK/shot.png" 1200 0 80 1024 0 128 0 10)" = 0 ] || fail "green right of the maroon"
+[ "$(count_colour "$WORK/shot.png" 0 800 1280 224 0 128 0 10)" = 0 ] || fail "green below the maroon"
 
-# Stars: tiles of 33 on steps of 29 and 30, 1193 x 933; the last column and
-# row keep the tiles' white edges.
+# Stars: tiles of 33 on steps of 29 and 30, out to the edges; the last
+# column keeps the tiles' white edge, the maroon is gone.
 click_chooser 64 104
-wait_for 5 "the stars" pixel_is 1191 931 "#FFFFFF"
-[ "$(pixel "$WORK/shot.png" 1191 400)" = "#FFFFFF" ] || fail "no white edge on the last column of stars"
-[ "$(pixel "$WORK/shot.png" 1195 931)" = "#008000" ] || fail "green squares right of the stars are gone"
-[ "$(pixel "$WORK/shot.png" 1195 500)" = "#800000" ] || fail "maroon squares right of the stars are gone"
+wait_for 5 "the stars" pixel_is 1278 400 "#FFFFFF"
+[ "$(count_colour "$WORK/shot.png" 1200 0 80 1024 128 0 0 10)" = 0 ] || fail "maroon right of the stars"
+[ "$(count_colour "$WORK/shot.png" 0 800 1280 224 128 0 0 10)" = 0 ] || fail "maroon below the stars"
 before="$WORK/stars.png"
 cp "$WORK/shot.png" "$before"
 n=$(count_colour "$before" 600 500 300 300 255 255 255 0)

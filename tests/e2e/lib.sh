@@ -91,3 +91,38 @@ expect_exit() {  # what
   wait "$PID" || fail "the program ended with an error"
   PID=""
 }
+
+# The counter window beside the board (no frame under a bare X server): the
+# first addend in blue from the bottom of the left column, the second in red
+# in the right one. Prints their sum, read from one screenshot.
+COUNTERS_X=87
+COUNTERS_Y=6
+ROW_TOPS=(24 56 88 120 152 200 232 264 296 328)
+counters_sum() {
+  local format="" top
+  for top in "${ROW_TOPS[@]}"; do
+    format+="%[hex:p{$((COUNTERS_X + 32)),$((COUNTERS_Y + top + 16))}] "
+    format+="%[hex:p{$((COUNTERS_X + 80)),$((COUNTERS_Y + top + 16))}] "
+  done
+  convert "$WORK/shot.png" -depth 8 -format "$format" info: | tr ' ' '\n' | grep -c -E '^(3F3FFF|FF0700)$'
+}
+counters_shown() {
+  shot
+  [ "$(pixel "$WORK/shot.png" $((COUNTERS_X + 2)) $((COUNTERS_Y + 200)))" = "#008000" ]
+}
+
+# White writing of "あってるよ" on the board, at (26, 80).
+praised() {
+  shot
+  [ "$(count_colour "$WORK/shot.png" $((DRILL_X + 26)) $((DRILL_Y + 80)) 101 19 255 255 255 40)" -gt 30 ]
+}
+
+# Like wait_for, but only says whether `command` came true in time.
+wait_for_quietly() {  # seconds command...
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.05
+  done
+}
