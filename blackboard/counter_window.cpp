@@ -1,6 +1,9 @@
 #include "blackboard/counter_window.h"
 
+#include <QShowEvent>
+
 #include "app/screens.h"
+#include "app/window_manager.h"
 #include "drill/drill_screen.h"
 #include "rewards/greeting.h"
 
@@ -123,6 +126,32 @@ TForm2::TForm2() : ui::Form("Form2") {
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
+
+// The window stands against the drill screen's left edge, top edges level,
+// whatever frames the window manager draws. Until it has framed this window,
+// its frame is taken to be the drill screen's, which has the same style. Once
+// it is framed, a window manager that put it elsewhere gets one more request;
+// one that keeps it off (the edge of the screen) is left alone.
+void TForm2::standBesideBoard() {
+  QMargins margins = wm::FrameMargins(this);
+  if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
+  const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);
+  if (pos() != at) move(at);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  ui::Form::showEvent(event);
+  if (!PORONKA || event->spontaneous()) return;
+  corrections_ = 0;
+  standBesideBoard();
+}
+
+void TForm2::moveEvent(QMoveEvent* event) {
+  ui::Form::moveEvent(event);
+  if (!PORONKA || !isVisible() || wm::FrameMargins(this).isNull() || corrections_ >= 2) return;
+  ++corrections_;
+  standBesideBoard();
+}
 
 // Clears whatever an earlier arrangement or a making-ten animation left, then
 // stands the second addend and then the first in their columns. The labels are

@@ -160,6 +160,13 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   Button22 = Find<QPushButton>(this, "Button22");
   Button23 = Find<QPushButton>(this, "Button23");
 
+  // With a Japanese input method on, digits typed into a count field would
+  // become a composition there and never reach the drill.
+  for (QLineEdit* count : {Edit1, Edit2}) {
+    count->setAttribute(Qt::WA_InputMethodEnabled, false);
+    count->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin);
+  }
+
   Timer1 = new ui::Timer(this, "Timer1", 750);
   Timer2 = new ui::Timer(this, "Timer2", 100);
   Timer3 = new ui::Timer(this, "Timer3", 40);
