@@ -78,7 +78,13 @@ void TForm10::FormActivate() {
 // itself.
 void TForm10::mousePressEvent(QMouseEvent* event) {
   ui::Form::mousePressEvent(event);
-  ComeForward();
+  // A window manager has raised the backdrop already, and activating it runs
+  // FormActivate; raising it again here could land after that.
+  if (wm::WindowManagerName().isEmpty()) {
+    ComeForward();
+  } else {
+    ui::RunHandler([this] { FormActivate(); });
+  }
 }
 
 void TForm10::ComeForward() {

@@ -1,6 +1,9 @@
 #include "app/window_manager.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -77,15 +80,15 @@ xcb_connection_t* connection() {
 // The atoms used here, interned once in one round trip.
 struct Atoms {
   xcb_atom_t motifHints, netWmState, skipTaskbar, skipPager, netWmName, netWmIconName, utf8,
-      wmCheck;
+      wmCheck, frameExtents;
 };
 
 const Atoms& atoms(xcb_connection_t* c) {
   static const Atoms a = [c] {
-    const std::array<const char*, 8> names = {
+    const std::array<const char*, 9> names = {
         "_MOTIF_WM_HINTS", "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
         "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_NAME", "_NET_WM_ICON_NAME", "UTF8_STRING",
-        "_NET_SUPPORTING_WM_CHECK"};
+        "_NET_SUPPORTING_WM_CHECK", "_NET_FRAME_EXTENTS"};
     std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
     for (size_t i = 0; i < names.size(); ++i)
       cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(qstrlen(names[i])), names[i]);
@@ -96,7 +99,8 @@ const Atoms& atoms(xcb_connection_t* c) {
         free(reply);
       }
     }
-    return Atoms{found[0], found[1], found[2], found[3], found[4], found[5], found[6], found[7]};
+    return Atoms{found[0], found[1], found[2], found[3], found[4],
+                 found[5], found[6], found[7], found[8]};
   }();
   return a;
 }
@@ -153,7 +157,54 @@ void skipTaskbarAndPager(xcb_connection_t* c, xcb_window_t w) {
                       static_cast<std::uint32_t>(states.size()), states.data());
 }
 
+// Watches for the frame extents the window manager sets on watched windows.
+class FrameWatch : public QAbstractNativeEventFilter {
+ public:
+  explicit FrameWatch(xcb_atom_t extents) : extents_(extents) {}
+
+  void add(QWidget* window, std::function<void()> framed) {
+    watched_.push_back({window, std::move(framed)});
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    if (change->atom != extents_) return false;
+    for (const Watched& w : watched_) {
+      if (w.window && w.window->internalWinId() == change->window)
+        // Later, once Qt has read the new extents itself.
+        QMetaObject::invokeMethod(w.window, w.framed, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  struct Watched {
+    QPointer<QWidget> window;
+    std::function<void()> framed;
+  };
+  xcb_atom_t extents_;
+  std::vector<Watched> watched_;
+};
+
 }  // namespace
+
+void OnFramed(QWidget* window, std::function<void()> framed) {
+  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  if (!c) return;
+  static FrameWatch* watch = nullptr;
+  if (!watch) {
+    watch = new FrameWatch(atoms(c).frameExtents);
+    qApp->installNativeEventFilter(watch);
+    qAddPostRoutine([] {
+      delete watch;
+      watch = nullptr;
+    });
+  }
+  watch->add(window, std::move(framed));
+}
 
 QString WindowManagerName() {
   xcb_connection_t* c = OnX11() ? connection() : nullptr;

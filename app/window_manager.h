@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -73,6 +74,10 @@ QPoint LeftOf(const QRect& anchorFrame, QSize client, const QMargins& margins);
 // The widths of a window's frame as the window manager drew it; none before
 // it is framed, and none without a window manager.
 QMargins FrameMargins(const QWidget* window);
+
+// Runs `framed` (from the event loop) each time the window manager has put a
+// frame around `window` and says how wide it is. Off X11 it never runs.
+void OnFramed(QWidget* window, std::function<void()> framed);
 
 // Tells the window manager about a screen that is about to be shown: its frame
 // hints, whether it has a task-bar entry, and its exact title. Does nothing

@@ -130,8 +130,8 @@ void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
 // The window stands against the drill screen's left edge, top edges level,
 // whatever frames the window manager draws. Until it has framed this window,
 // its frame is taken to be the drill screen's, which has the same style. Once
-// it is framed, a window manager that put it elsewhere gets one more request;
-// one that keeps it off (the edge of the screen) is left alone.
+// it is framed, a window manager that put it elsewhere gets another request;
+// one that keeps it off (the edge of the screen) is left alone after two.
 void TForm2::standBesideBoard() {
   QMargins margins = wm::FrameMargins(this);
   if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
@@ -142,14 +142,15 @@ void TForm2::standBesideBoard() {
 void TForm2::showEvent(QShowEvent* event) {
   ui::Form::showEvent(event);
   if (!PORONKA || event->spontaneous()) return;
+  if (!watchingFrame_) {
+    watchingFrame_ = true;
+    wm::OnFramed(this, [this] {
+      if (!PORONKA || !isVisible() || corrections_ >= 2) return;
+      ++corrections_;
+      standBesideBoard();
+    });
+  }
   corrections_ = 0;
-  standBesideBoard();
-}
-
-void TForm2::moveEvent(QMoveEvent* event) {
-  ui::Form::moveEvent(event);
-  if (!PORONKA || !isVisible() || wm::FrameMargins(this).isNull() || corrections_ >= 2) return;
-  ++corrections_;
   standBesideBoard();
 }
 

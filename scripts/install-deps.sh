@@ -7,7 +7,9 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-ipafont-gothic
+  libxcb1-dev
   xvfb xauth xdotool imagemagick x11-utils
+  openbox xfwm4 xfconf dbus wmctrl
 )
 
 missing=()
