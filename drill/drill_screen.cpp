@@ -1,5 +1,6 @@
 #include "drill/drill_screen.h"
 
+#include "app/input_method.h"
 #include "app/screens.h"
 #include "app/ui.h"
 
@@ -160,12 +161,8 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   Button22 = Find<QPushButton>(this, "Button22");
   Button23 = Find<QPushButton>(this, "Button23");
 
-  // With a Japanese input method on, digits typed into a count field would
-  // become a composition there and never reach the drill.
-  for (QLineEdit* count : {Edit1, Edit2}) {
-    count->setAttribute(Qt::WA_InputMethodEnabled, false);
-    count->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin);
-  }
+  // Every digit typed into a count field reaches the drill as a key.
+  for (QLineEdit* count : {Edit1, Edit2}) ui::KeepInputMethodOff(count);
 
   Timer1 = new ui::Timer(this, "Timer1", 750);
   Timer2 = new ui::Timer(this, "Timer2", 100);
