@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/screens.h"
+#include "app/window_manager.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
 
@@ -42,7 +43,17 @@ void TForm10::Timer1Timer() {
         const QRect area = s->geometry();
         Place(area.x(), area.y(), area.width(), area.height(), false);
       }
+      // A Wayland compositor places windows itself, and maps each new one in
+      // front: the backdrop fills the desktop as a maximised window, and the
+      // drill screen and the chooser are mapped again to stand in front of it.
+      if (wm::OnWayland()) setWindowState(Qt::WindowMaximized);
       ui::SetVisible(this, true);
+      if (wm::OnWayland()) {
+        for (QWidget* w : {static_cast<QWidget*>(PORONKA), static_cast<QWidget*>(Form9)}) {
+          w->hide();
+          w->show();
+        }
+      }
       break;
     }
     case 4:
@@ -67,8 +78,20 @@ void TForm10::FormActivate() {
   ui::RaiseToTop(Form9);
 }
 
-// Without a window manager a click activates nothing by itself.
+// Without a window manager a click neither raises nor activates anything by
+// itself.
 void TForm10::mousePressEvent(QMouseEvent* event) {
   ui::Form::mousePressEvent(event);
+  // A window manager has raised the backdrop already, and activating it runs
+  // FormActivate; raising it again here could land after that.
+  if (wm::WindowManagerName().isEmpty()) {
+    ComeForward();
+  } else {
+    ui::RunHandler([this] { FormActivate(); });
+  }
+}
+
+void TForm10::ComeForward() {
+  if (isVisible()) raise();
   ui::RunHandler([this] { FormActivate(); });
 }

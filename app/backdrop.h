@@ -22,6 +22,10 @@ class TForm10 : public ui::Form {
   void Timer1Timer();   // the start-up sequencer, every 10 ms
   void FormActivate();  // keeps the drill screen and the chooser in front
 
+  // The backdrop over whatever was showing, then the drill screen and the
+  // chooser over it: a click on the backdrop, or a second launch.
+  void ComeForward();
+
  protected:
   void Activated() override { FormActivate(); }
   void mousePressEvent(QMouseEvent* event) override;

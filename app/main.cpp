@@ -1,13 +1,17 @@
 #include <QApplication>
 
+#include "app/backdrop.h"
 #include "app/screens.h"
+#include "app/single_instance.h"
 #include "app/ui.h"
 
 int main(int argc, char* argv[]) {
-  // Screens stand at fixed positions, which Wayland refuses to clients.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "xcb");
+  // Screens stand at fixed positions, which Wayland refuses to clients: X
+  // (also XWayland) first, Wayland itself where no X server can be reached.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   QApplication app(argc, argv);
+  SingleInstance instance(SingleInstance::RuntimeFolder(), SingleInstance::DesktopKey());
+  if (!instance.Claim([] { Form10->ComeForward(); })) return 0;
   SetUpApplication();
   CreateScreens();
   const int code = ui::RunApplication();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/fonts.h"
+#include "app/window_manager.h"
 
 namespace ui {
 
@@ -315,6 +316,13 @@ void installKeyPreview() {
 
 Form* mainForm = nullptr;
 
+// A screen that has the keys is about to hide: the drill screen takes them
+// back, also where no window manager would choose the next active window.
+void handBackKeys(QWidget* form) {
+  if (form != mainForm && mainForm && mainForm->isVisible() && form->isActiveWindow())
+    mainForm->activateWindow();
+}
+
 }  // namespace
 
 // ------------------------------------------------------------------ forms
@@ -412,13 +420,22 @@ void Form::changeEvent(QEvent* event) {
     RunHandler([this] { Activated(); });
 }
 
+// A close request from the window manager or a keyboard shortcut never ends
+// the program: only its own buttons do. A screen without a close box stays;
+// one with a close box only hides.
 void Form::closeEvent(QCloseEvent* event) {
+  if (this == mainForm || !wm::Closable(frame_)) {
+    event->ignore();
+    return;
+  }
+  handBackKeys(this);
   event->accept();
-  if (this == mainForm) CloseScreen(this);
 }
 
 void Form::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Not yet mapped: the window manager reads the hints when it maps it.
+  if (!event->spontaneous()) wm::Describe(this, frame_, this == mainForm);
   fitOuterSize();
 }
 
@@ -439,6 +456,7 @@ void ResetMainForm() { mainForm = nullptr; }
 
 void SetVisible(QWidget* form, bool visible) {
   if (!visible) {
+    handBackKeys(form);
     form->hide();
     return;
   }
@@ -449,6 +467,7 @@ void SetVisible(QWidget* form, bool visible) {
 }
 
 void RaiseToTop(QWidget* form) {
+  if (form->isMinimized()) form->showNormal();  // back from the task bar
   form->raise();
   form->activateWindow();
 }

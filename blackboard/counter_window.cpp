@@ -1,6 +1,9 @@
 #include "blackboard/counter_window.h"
 
+#include <QShowEvent>
+
 #include "app/screens.h"
+#include "app/window_manager.h"
 #include "drill/drill_screen.h"
 #include "rewards/greeting.h"
 
@@ -123,6 +126,33 @@ TForm2::TForm2() : ui::Form("Form2") {
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
+
+// The window stands against the drill screen's left edge, top edges level,
+// whatever frames the window manager draws. Until it has framed this window,
+// its frame is taken to be the drill screen's, which has the same style. Once
+// it is framed, a window manager that put it elsewhere gets another request;
+// one that keeps it off (the edge of the screen) is left alone after two.
+void TForm2::standBesideBoard() {
+  QMargins margins = wm::FrameMargins(this);
+  if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
+  const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);
+  if (pos() != at) move(at);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  ui::Form::showEvent(event);
+  if (!PORONKA || event->spontaneous()) return;
+  if (!watchingFrame_) {
+    watchingFrame_ = true;
+    wm::OnFramed(this, [this] {
+      if (!PORONKA || !isVisible() || corrections_ >= 2) return;
+      ++corrections_;
+      standBesideBoard();
+    });
+  }
+  corrections_ = 0;
+  standBesideBoard();
+}
 
 // Clears whatever an earlier arrangement or a making-ten animation left, then
 // stands the second addend and then the first in their columns. The labels are

@@ -21,7 +21,11 @@ class TForm2 : public ui::Form {
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void standBesideBoard();
+  bool watchingFrame_ = false;
+  int corrections_ = 0;  // moves asked for since it was framed, this showing
   std::array<ui::Image*, 62> images_{};
 };

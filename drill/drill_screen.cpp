@@ -1,6 +1,7 @@
 #include "drill/drill_screen.h"
 
 #include "app/fonts.h"
+#include "app/input_method.h"
 #include "app/screens.h"
 #include "app/ui.h"
 
@@ -165,6 +166,9 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   Button21 = Find<QPushButton>(this, "Button21");
   Button22 = Find<QPushButton>(this, "Button22");
   Button23 = Find<QPushButton>(this, "Button23");
+
+  // Every digit typed into a count field reaches the drill as a key.
+  for (QLineEdit* count : {Edit1, Edit2}) ui::KeepInputMethodOff(count);
 
   Timer1 = new ui::Timer(this, "Timer1", 750);
   Timer2 = new ui::Timer(this, "Timer2", 100);

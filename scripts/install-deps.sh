@@ -8,11 +8,14 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-ipafont-gothic
+  libxcb1-dev
   xvfb xauth xdotool imagemagick x11-utils
   # The bell: libcanberra, its sound-server back end, the sound theme.
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   # Checks of the package and its desktop files, and a sound server for tests.
   file dpkg-dev desktop-file-utils appstream man-db pulseaudio pulseaudio-utils
+  # Window managers for the end-to-end runs.
+  openbox xfwm4 xfconf dbus wmctrl
 )
 
 missing=()

@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 # The counter window's client area; no frame under a bare X server.
-COUNTERS_X=87
+COUNTERS_X=94  # against the board, which starts at 208
 COUNTERS_Y=6
 ROW_TOPS=(24 56 88 120 152 200 232 264 296 328)  # rows 1 (top) to 10
 LEFT=16

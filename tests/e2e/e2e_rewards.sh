@@ -37,7 +37,7 @@ for round in $(seq 100); do
   xdotool mousemove $((DRILL_X + 76)) $((DRILL_Y + 240)) click 1 \
     mousemove $((DRILL_X + 212)) $((DRILL_Y + 293)) click 1
   wait_for 5 "the counters of problem $round" counters_shown
-  sum=$(counters_sum)
+  sum=$(sum_from_counters)
   [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || fail "the counters of problem $round add up to $sum"
   xdotool type --delay 30 "$sum"
   [ "$round" -lt 100 ] || break

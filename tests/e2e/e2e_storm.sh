@@ -97,7 +97,7 @@ for attempt in 1 2 3; do
   xdotool mousemove $((DRILL_X + 76)) $((DRILL_Y + 240)) click 1 \
     mousemove $((DRILL_X + 212)) $((DRILL_Y + 293)) click 1
   wait_for 5 "the counters after the storm" counters_shown
-  sum=$(counters_sum)
+  sum=$(sum_from_counters)
   if [ "$sum" -lt 10 ] || [ "$sum" -gt 18 ]; then continue; fi
   xdotool type --delay 30 "$sum"
   if wait_for_quietly 3 praised; then

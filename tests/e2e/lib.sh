@@ -13,9 +13,14 @@ fi
 PROGRAM=$(realpath "$1")
 WORK=$(mktemp -d /tmp/poronka-e2e.XXXXXX)
 PID=""
+WM_PID=""
 KEEP_WORK=""
+# The program's runtime folder (its single-instance lock), the test's own.
+export XDG_RUNTIME_DIR="$WORK/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 cleanup() {
   if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi
+  if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null || true; fi
   # Screenshots of a failure stay for a look; others go.
   [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
 }
@@ -92,29 +97,137 @@ expect_exit() {  # what
   PID=""
 }
 
-# The counter window beside the board (no frame under a bare X server): the
-# first addend in blue from the bottom of the left column, the second in red
-# in the right one. Prints their sum, read from one screenshot.
-COUNTERS_X=87
-COUNTERS_Y=6
-ROW_TOPS=(24 56 88 120 152 200 232 264 296 328)
-counters_sum() {
-  local format="" top
-  for top in "${ROW_TOPS[@]}"; do
-    format+="%[hex:p{$((COUNTERS_X + 32)),$((COUNTERS_Y + top + 16))}] "
-    format+="%[hex:p{$((COUNTERS_X + 80)),$((COUNTERS_Y + top + 16))}] "
-  done
-  convert "$WORK/shot.png" -depth 8 -format "$format" info: | tr ' ' '\n' | grep -c -E '^(3F3FFF|FF0700)$'
+# ---------------------------------------------------------- window managers
+
+# Starts a window manager from Debian and waits until it manages the screen.
+# Its settings and caches go to the test's folder.
+start_wm() {  # openbox | xfwm4
+  export XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
+  case $1 in
+    openbox) openbox >"$WORK/wm.log" 2>&1 & ;;
+    xfwm4) dbus-run-session -- xfwm4 --compositor=off >"$WORK/wm.log" 2>&1 & ;;
+    *) fail "unknown window manager $1" ;;
+  esac
+  WM_PID=$!
+  wait_for 20 "$1 to manage the screen" wm_running
 }
-counters_shown() {
-  shot
-  [ "$(pixel "$WORK/shot.png" $((COUNTERS_X + 2)) $((COUNTERS_Y + 200)))" = "#008000" ]
+wm_running() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*') || return 1
+  xprop -id "$check" _NET_WM_NAME >/dev/null 2>&1
 }
 
-# White writing of "あってるよ" on the board, at (26, 80).
+# The program's windows the window manager lists, one id a line.
+client_windows() {
+  xprop -root _NET_CLIENT_LIST | sed -n 's/.*# //p' | tr -d ',' | tr ' ' '\n' | grep . || true
+}
+
+# The windows with a task-bar entry: listed and not skipping the task bar.
+taskbar_windows() {
+  local w
+  for w in $(client_windows); do
+    xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || echo "$w"
+  done
+}
+
+# The window's title as the window manager reads it.
+title_of() {  # window
+  xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
+}
+
+# The frame widths: left right top bottom.
+frame_of() {  # window
+  xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ','
+}
+
+# Where the client area of a window stands on the screen: x y width height.
+client_area() {  # window
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+viewable() {  # window
+  xwininfo -id "$1" | grep -q 'IsViewable'
+}
+
+# The program's window with this client size (the counter window has no title).
+window_of_size() {  # width height
+  local w
+  for w in $(xdotool search --all --pid "$PID" --name '' 2>/dev/null); do
+    read -r _ _ cw ch < <(client_area "$w")
+    if [ "$cw" = "$1" ] && [ "$ch" = "$2" ]; then echo "$w"; return; fi
+  done
+}
+
+# Finds the drill screen and where its board stands now.
+locate_drill() {
+  DRILL=$(xdotool search --onlyvisible --name '^PORONKA' | head -n 1)
+  [ -n "$DRILL" ] || fail "no drill window"
+  read -r DRILL_X DRILL_Y _ _ < <(client_area "$DRILL")
+}
+
+# ------------------------------------------------------------ answering right
+
+# Whether the counter window shows; it is the program's 114 x 422 window.
+counters_shown() {
+  COUNTERS=$(window_of_size 114 422)
+  [ -n "$COUNTERS" ] && viewable "$COUNTERS"
+}
+
+# The sum on the board, read from the counters "わかんない" brought up: blue
+# tiles in the left column, red ones in the right.
+sum_from_counters() {
+  local cx cy a=0 b=0 top
+  read -r cx cy _ _ < <(client_area "$COUNTERS")
+  shot
+  for top in 24 56 88 120 152 200 232 264 296 328; do
+    [ "$(pixel "$WORK/shot.png" $((cx + 32)) $((cy + top + 16)))" = "#3F3FFF" ] && a=$((a + 1))
+    [ "$(pixel "$WORK/shot.png" $((cx + 80)) $((cy + top + 16)))" = "#FF0700" ] && b=$((b + 1))
+  done
+  echo $((a + b))
+}
+
+# "あってるよ" in white on the board.
 praised() {
   shot
   [ "$(count_colour "$WORK/shot.png" $((DRILL_X + 26)) $((DRILL_Y + 80)) 101 19 255 255 255 40)" -gt 30 ]
+}
+
+# Answers the problem on the board right, on the keyboard: "わかんない" shows
+# the counters (and takes the keys), which tell the sum.
+answer_right() {
+  local sum
+  click_drill 212 293
+  wait_for 5 "the counter window" counters_shown
+  sum=$(sum_from_counters)
+  [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || fail "read a sum of $sum from the counters"
+  xdotool key --delay 60 1 $((sum % 10))
+  wait_for 5 "あってるよ for $sum" praised
+}
+
+# Yellow writing where the typed answer stands (above the chalk's path).
+answer_written() {
+  shot
+  [ "$(count_colour "$WORK/shot.png" $((DRILL_X + 190)) $((DRILL_Y + 19)) 28 28 255 255 0 60)" -gt 20 ]
+}
+not_praised() { ! praised; }
+counters_gone() { ! viewable "$COUNTERS"; }
+badge_gone() { ! viewable "$BADGE"; }
+
+# Navy where the counter window's counters stood: it is behind the backdrop.
+counters_covered() {
+  local cx cy
+  read -r cx cy _ _ < <(client_area "$COUNTERS")
+  shot
+  [ "$(count_colour "$WORK/shot.png" "$cx" "$cy" 114 422 0 0 128 10)" -gt 40000 ]
+}
+
+# The counter window's frame ends where the drill screen's begins, tops level.
+counters_touch_board() {
+  local c d
+  c=($(frame_to_outer "$COUNTERS"))
+  d=($(frame_to_outer "$DRILL"))
+  [ "${c[2]}" -eq "${d[0]}" ] && [ "${c[1]}" -eq "${d[1]}" ]
 }
 
 # Like wait_for, but only says whether `command` came true in time.

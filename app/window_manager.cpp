@@ -1,0 +1,235 @@
+#include "app/window_manager.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+#include <xcb/xcb.h>
+
+#include "app/ui.h"
+
+namespace wm {
+
+MotifHints MotifHintsFor(ui::Frame frame, BareFrame bare) {
+  using H = MotifHints;
+  MotifHints h;
+  h.flags = H::kFunctions | H::kDecorations;
+  switch (frame) {
+    case ui::Frame::None:  // the backdrop: nothing to grab, move or close
+      break;
+    case ui::Frame::SingleBare:
+      h.functions = H::kFuncMove;
+      if (bare == BareFrame::TitleBar) h.decorations = H::kDecorBorder | H::kDecorTitle;
+      if (bare == BareFrame::Border) h.decorations = H::kDecorBorder;
+      break;
+    case ui::Frame::Single:
+      h.functions = H::kFuncMove | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
+      h.decorations =
+          H::kDecorBorder | H::kDecorTitle | H::kDecorMenu | H::kDecorMinimize | H::kDecorMaximize;
+      break;
+    case ui::Frame::Sizeable:
+      h.functions =
+          H::kFuncResize | H::kFuncMove | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
+      h.decorations = H::kDecorBorder | H::kDecorResizeHandle | H::kDecorTitle | H::kDecorMenu |
+                      H::kDecorMinimize | H::kDecorMaximize;
+      break;
+  }
+  return h;
+}
+
+BareFrame BareFrameOf(const QString& windowManager) {
+  const auto is = [&](const char* name) {
+    return windowManager.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+  };
+  if (is("GNOME Shell") || is("Mutter") || is("Metacity")) return BareFrame::TitleBar;
+  if (is("Openbox")) return BareFrame::Border;
+  return BareFrame::Nothing;
+}
+
+bool Closable(ui::Frame frame) {
+  return MotifHintsFor(frame, BareFrame::Nothing).functions & MotifHints::kFuncClose;
+}
+
+QPoint LeftOf(const QRect& anchorFrame, QSize client, const QMargins& margins) {
+  const int outerWidth = client.width() + margins.left() + margins.right();
+  return {anchorFrame.left() - outerWidth, anchorFrame.top()};
+}
+
+QMargins FrameMargins(const QWidget* window) {
+  const QRect outer = window->frameGeometry();
+  const QRect inner = window->geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+namespace {
+
+xcb_connection_t* connection() {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return x11 ? x11->connection() : nullptr;
+}
+
+// The atoms used here, interned once in one round trip.
+struct Atoms {
+  xcb_atom_t motifHints, netWmState, skipTaskbar, skipPager, netWmName, netWmIconName, utf8,
+      wmCheck, frameExtents;
+};
+
+const Atoms& atoms(xcb_connection_t* c) {
+  static const Atoms a = [c] {
+    const std::array<const char*, 9> names = {
+        "_MOTIF_WM_HINTS", "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
+        "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_NAME", "_NET_WM_ICON_NAME", "UTF8_STRING",
+        "_NET_SUPPORTING_WM_CHECK", "_NET_FRAME_EXTENTS"};
+    std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
+    for (size_t i = 0; i < names.size(); ++i)
+      cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(qstrlen(names[i])), names[i]);
+    std::array<xcb_atom_t, names.size()> found{};
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr)) {
+        found[i] = reply->atom;
+        free(reply);
+      }
+    }
+    return Atoms{found[0], found[1], found[2], found[3], found[4],
+                 found[5], found[6], found[7], found[8]};
+  }();
+  return a;
+}
+
+// One property of a window, as raw bytes; empty when it is not there.
+QByteArray property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type) {
+  QByteArray value;
+  const xcb_get_property_cookie_t cookie = xcb_get_property(c, 0, w, name, type, 0, 256);
+  if (xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr)) {
+    if (reply->type == type)
+      value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                         xcb_get_property_value_length(reply));
+    free(reply);
+  }
+  return value;
+}
+
+// The EWMH check window names the window manager; it is the root's and its
+// own, or the window manager has gone.
+QString windowManagerName(xcb_connection_t* c) {
+  const Atoms& a = atoms(c);
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  const QByteArray check = property(c, root, a.wmCheck, XCB_ATOM_WINDOW);
+  if (check.size() != sizeof(xcb_window_t)) return {};
+  xcb_window_t w;
+  memcpy(&w, check.constData(), sizeof w);
+  if (property(c, w, a.wmCheck, XCB_ATOM_WINDOW) != check) return {};
+  return QString::fromUtf8(property(c, w, a.netWmName, a.utf8));
+}
+
+void setText(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, property, atoms(c).utf8, 8,
+                      static_cast<std::uint32_t>(bytes.size()), bytes.constData());
+}
+
+// Adds the skip states to what the window's state already holds. Qt merges
+// its own states into the property when it maps the window.
+void skipTaskbarAndPager(xcb_connection_t* c, xcb_window_t w) {
+  const Atoms& a = atoms(c);
+  std::vector<xcb_atom_t> states;
+  const xcb_get_property_cookie_t cookie =
+      xcb_get_property(c, 0, w, a.netWmState, XCB_ATOM_ATOM, 0, 64);
+  if (xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr)) {
+    if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+      const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+      states.assign(values, values + xcb_get_property_value_length(reply) / 4);
+    }
+    free(reply);
+  }
+  for (xcb_atom_t state : {a.skipTaskbar, a.skipPager})
+    if (std::find(states.begin(), states.end(), state) == states.end()) states.push_back(state);
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, a.netWmState, XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(states.size()), states.data());
+}
+
+// Watches for the frame extents the window manager sets on watched windows.
+class FrameWatch : public QAbstractNativeEventFilter {
+ public:
+  explicit FrameWatch(xcb_atom_t extents) : extents_(extents) {}
+
+  void add(QWidget* window, std::function<void()> framed) {
+    watched_.push_back({window, std::move(framed)});
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    if (change->atom != extents_) return false;
+    for (const Watched& w : watched_) {
+      if (w.window && w.window->internalWinId() == change->window)
+        // Later, once Qt has read the new extents itself.
+        QMetaObject::invokeMethod(w.window, w.framed, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  struct Watched {
+    QPointer<QWidget> window;
+    std::function<void()> framed;
+  };
+  xcb_atom_t extents_;
+  std::vector<Watched> watched_;
+};
+
+}  // namespace
+
+void OnFramed(QWidget* window, std::function<void()> framed) {
+  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  if (!c) return;
+  static FrameWatch* watch = nullptr;
+  if (!watch) {
+    watch = new FrameWatch(atoms(c).frameExtents);
+    qApp->installNativeEventFilter(watch);
+    qAddPostRoutine([] {
+      delete watch;
+      watch = nullptr;
+    });
+  }
+  watch->add(window, std::move(framed));
+}
+
+QString WindowManagerName() {
+  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  return c ? windowManagerName(c) : QString();
+}
+
+void Describe(QWidget* form, ui::Frame frame, bool main) {
+  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  if (!c) return;
+  const auto w = static_cast<xcb_window_t>(form->winId());
+  const Atoms& a = atoms(c);
+
+  const MotifHints hints = MotifHintsFor(frame, BareFrameOf(windowManagerName(c)));
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, a.motifHints, a.motifHints, 32, 5, &hints);
+
+  if (main) {
+    // Where a task bar shows the icon name, it reads the program's name.
+    setText(c, w, a.netWmIconName, QGuiApplication::applicationDisplayName());
+  } else {
+    skipTaskbarAndPager(c, w);
+    // Qt adds the program's name to every title; the secondary screens carry
+    // their own caption only.
+    setText(c, w, a.netWmName, form->windowTitle());
+  }
+  xcb_flush(c);
+}
+
+}  // namespace wm

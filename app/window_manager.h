@@ -1,0 +1,93 @@
+// What the screens tell the window manager, beyond what Qt's window flags say:
+// which frame buttons and actions each may offer, that only the drill screen
+// has a task-bar entry, and the exact title. Also where a screen stands when it
+// must touch another one's frame.
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+enum class Frame;
+}
+
+namespace wm {
+
+// The Motif hints property as window managers read it (five 32-bit words).
+struct MotifHints {
+  enum : std::uint32_t { kFunctions = 1u << 0, kDecorations = 1u << 1 };
+  enum : std::uint32_t {
+    kFuncResize = 1u << 1,
+    kFuncMove = 1u << 2,
+    kFuncMinimize = 1u << 3,
+    kFuncMaximize = 1u << 4,
+    kFuncClose = 1u << 5,
+  };
+  enum : std::uint32_t {
+    kDecorBorder = 1u << 1,
+    kDecorResizeHandle = 1u << 2,
+    kDecorTitle = 1u << 3,
+    kDecorMenu = 1u << 4,
+    kDecorMinimize = 1u << 5,
+    kDecorMaximize = 1u << 6,
+  };
+  std::uint32_t flags = 0;
+  std::uint32_t functions = 0;
+  std::uint32_t decorations = 0;
+  std::uint32_t inputMode = 0;
+  std::uint32_t status = 0;
+};
+
+// How much of a frame a window manager can draw without any title-bar button.
+enum class BareFrame {
+  TitleBar,  // it leaves out every button the hints do not offer
+  Border,    // it always puts buttons on a title bar, but can draw a border alone
+  Nothing,   // it draws either a title bar with buttons or no frame at all
+};
+// Openbox keeps minimise and close on every title bar, xfwm4 its shade button
+// (and draws a border only with one); the GNOME window managers leave them out.
+BareFrame BareFrameOf(const QString& windowManager);
+
+// The buttons and actions a frame style offers; `bare` says how a frame
+// without buttons is drawn.
+MotifHints MotifHintsFor(ui::Frame frame, BareFrame bare);
+
+// The name of the running window manager; empty without one.
+QString WindowManagerName();
+
+// Whether the window manager may close a screen of this frame (it has a close
+// box); the others ignore a close request.
+bool Closable(ui::Frame frame);
+
+// Where a window of client size `client` and frame `margins` stands so that
+// its frame touches the left edge of `anchorFrame`, top edges level. The
+// result is the position of its frame's top-left corner.
+QPoint LeftOf(const QRect& anchorFrame, QSize client, const QMargins& margins);
+
+// The widths of a window's frame as the window manager drew it; none before
+// it is framed, and none without a window manager.
+QMargins FrameMargins(const QWidget* window);
+
+// Runs `framed` (from the event loop) each time the window manager has put a
+// frame around `window` and says how wide it is. Off X11 it never runs.
+void OnFramed(QWidget* window, std::function<void()> framed);
+
+// Tells the window manager about a screen that is about to be shown: its frame
+// hints, whether it has a task-bar entry, and its exact title. Does nothing
+// off X11. `main` is the drill screen, the program's one task-bar entry.
+void Describe(QWidget* form, ui::Frame frame, bool main);
+
+// Whether the screens run on X11 (a window manager may or may not be there).
+bool OnX11();
+// Whether they run on Wayland, where a client can neither place nor raise its
+// windows.
+bool OnWayland();
+
+}  // namespace wm
