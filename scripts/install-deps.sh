@@ -10,6 +10,7 @@ packages=(
   libxcb1-dev
   xvfb xauth xdotool imagemagick x11-utils
   openbox xfwm4 xfconf dbus wmctrl
+  qt6-wayland weston
 )
 
 missing=()
