@@ -1,5 +1,6 @@
 #include "app/window_manager.h"
 
+#include <xcb/xcb.h>
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -9,7 +10,6 @@
 #include <array>
 #include <cstring>
 #include <vector>
-#include <xcb/xcb.h>
 
 #include "app/ui.h"
 
@@ -85,10 +85,15 @@ struct Atoms {
 
 const Atoms& atoms(xcb_connection_t* c) {
   static const Atoms a = [c] {
-    const std::array<const char*, 9> names = {
-        "_MOTIF_WM_HINTS", "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
-        "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_NAME", "_NET_WM_ICON_NAME", "UTF8_STRING",
-        "_NET_SUPPORTING_WM_CHECK", "_NET_FRAME_EXTENTS"};
+    const std::array<const char*, 9> names = {"_MOTIF_WM_HINTS",
+                                              "_NET_WM_STATE",
+                                              "_NET_WM_STATE_SKIP_TASKBAR",
+                                              "_NET_WM_STATE_SKIP_PAGER",
+                                              "_NET_WM_NAME",
+                                              "_NET_WM_ICON_NAME",
+                                              "UTF8_STRING",
+                                              "_NET_SUPPORTING_WM_CHECK",
+                                              "_NET_FRAME_EXTENTS"};
     std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
     for (size_t i = 0; i < names.size(); ++i)
       cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(qstrlen(names[i])), names[i]);

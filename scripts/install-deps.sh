@@ -16,6 +16,7 @@ packages=(
   file dpkg-dev desktop-file-utils appstream man-db pulseaudio pulseaudio-utils
   # Window managers for the end-to-end runs.
   openbox xfwm4 xfconf dbus wmctrl
+  qt6-wayland weston
 )
 
 missing=()

@@ -19,7 +19,8 @@ namespace {
 
 using H = wm::MotifHints;
 constexpr std::uint32_t kButtons = H::kDecorMenu | H::kDecorMinimize | H::kDecorMaximize;
-constexpr std::uint32_t kActions = H::kFuncResize | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
+constexpr std::uint32_t kActions =
+    H::kFuncResize | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
 
 // The drill screen up and active, as after start.
 void startUp() {
