@@ -51,11 +51,13 @@ void SetUpApplication() {
   Q_INIT_RESOURCE(assets);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("ポロンカ"));
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronka.Poronka"));
-  // The plugins the program needs (platform, input method) came with the
-  // application object. Looking no further keeps Qt from loading every image
-  // plugin on the system only to ask it about the pictures' PNG and BMP, which
-  // Qt reads by itself.
-  QCoreApplication::setLibraryPaths({});
+  // On X11 the plugins the program needs (platform, input method) came with
+  // the application object. Looking no further keeps Qt from loading every
+  // image plugin on the system only to ask it about the pictures' PNG and BMP,
+  // which Qt reads by itself. Wayland loads its shell integration with the
+  // first window, so there the paths stay.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    QCoreApplication::setLibraryPaths({});
   // One look everywhere: the screens are pixel layouts.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setPalette(QApplication::style()->standardPalette());
