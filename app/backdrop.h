@@ -19,6 +19,7 @@ class TForm10 : public ui::Form {
   ui::Timer* Timer1;
 
  public Q_SLOTS:
+  // handlers (app/backdrop.cpp)
   void Timer1Timer();   // the start-up sequencer, every 10 ms
   void FormActivate();  // keeps the drill screen and the chooser in front
 

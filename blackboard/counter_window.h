@@ -17,6 +17,7 @@ class TForm2 : public ui::Form {
   QPushButton* Button1;  // the chalk tray along the bottom edge
 
  public Q_SLOTS:
+  // handlers (blackboard/counter_window.cpp)
   void FormKeyPress(QChar key);
 
  protected:

@@ -104,7 +104,7 @@ class TPORONKA : public ui::Form {
   ui::Timer* Timer4;
 
  public Q_SLOTS:
-  // answer entry
+  // answer entry (drill/answer_entry.cpp)
   void Button1Click();
   void Button2Click();
   void Button3Click();
@@ -117,7 +117,8 @@ class TPORONKA : public ui::Form {
   void Button10Click();
   void BitBtn1Click();  // erase
   void FormKeyPress(QChar key);
-  // problems, judging, hints, scores
+  // problems, judging, hints, scores (drill/judging.cpp; Button13Click in
+  // drill/problems.cpp, Timer1Timer in drill/drill_screen.cpp)
   void Button11Click();  // end
   void Button12Click();  // judge
   void Button13Click();  // new problem
@@ -127,7 +128,9 @@ class TPORONKA : public ui::Form {
   void Timer1Timer();
   void Timer2Timer();  // automatic next problem
   void Timer4Timer();  // praise picture time-out in the button mode
-  // blackboard
+  // blackboard (blackboard/pictures_painting.cpp; Timer3Timer in
+  // blackboard/writing_animation.cpp, Button14Click and Button16Click in
+  // blackboard/counter_window.cpp)
   void Timer3Timer();    // writing animation
   void Button14Click();  // lay out the counters
   void Button16Click();  // ask for the making-ten animation

@@ -44,6 +44,7 @@ class TForm1 : public ui::Form {
   void SliceAll() { Button1Click(); }
 
  public Q_SLOTS:
+  // handlers (pictures/picture_library.cpp)
   void Button1Click();  // "ALL"
   void Button2Click();
   void Button3Click();

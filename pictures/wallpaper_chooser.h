@@ -32,6 +32,7 @@ class TForm9 : public ui::Form {
   const QImage& Tile(int n) const;
 
  public Q_SLOTS:
+  // handlers (pictures/wallpaper_chooser.cpp)
   void FormCreate();
   void FormKeyPress(QChar key);
   void Timer1Timer();

@@ -19,6 +19,7 @@ class TForm4 : public ui::Form {
   ui::Timer* Timer1 = nullptr;
 
  public Q_SLOTS:
+  // handlers (rewards/badge.cpp)
   void Timer1Timer();
   void FormKeyPress(QChar key);
 

@@ -14,5 +14,6 @@ class TForm3 : public ui::Form {
   QPushButton* BitBtn1 = nullptr;
 
  public Q_SLOTS:
+  // handlers (rewards/fifty_screen.cpp)
   void BitBtn1Click();  // "もっとやる": hide
 };

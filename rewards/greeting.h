@@ -30,6 +30,8 @@ class TForm6 : public ui::Form {
   ui::Timer* Timer2 = nullptr;  // greeting
 
  public Q_SLOTS:
+  // making-ten animation: the first three (blackboard/making_ten.cpp);
+  // greeting: the last two (rewards/greeting.cpp)
   void Button1Click();  // start a making-ten animation of kind 1
   void Button2Click();  // start one of kind 2
   void Timer1Timer();   // one step of the animation

@@ -23,6 +23,7 @@ class TForm5 : public ui::Form {
   QPushButton* Button2 = nullptr;
 
  public Q_SLOTS:
+  // handlers (rewards/hundred_screen.cpp)
   void Button1Click();  // "もっとやりたい": hide
   void Button2Click();  // "もうおしまい": end the program
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -32,6 +33,41 @@ inline void CreateQuietScreens() {
   ui::ForceRandomReal(std::nullopt);
   CreateScreens();
 }
+
+// Puts back everything the layer lets a test change, so that no test sees
+// what the one before it left: the clock, the seed, a forced random value,
+// the timers' running flag and the error box.
+inline void ResetSeams() {
+  ui::SetClock(nullptr);
+  ui::SetRandomSeed(0);
+  ui::ForceRandomReal(std::nullopt);
+  ui::SetTimersRunning(false);
+  delete ui::ErrorBox();
+}
+
+// The base of every test suite: fresh quiet screens before each test (unless
+// the suite makes its own), and after it the screens gone and every seam put
+// back. A suite that needs more before each test defines its own init() and
+// calls Suite::init() first.
+class Suite : public QObject {
+  Q_OBJECT
+
+ protected:
+  enum class Screens { Quiet, None };
+  explicit Suite(Screens screens = Screens::Quiet) : screens_(screens) {}
+
+ protected Q_SLOTS:
+  void init() {
+    if (screens_ == Screens::Quiet) CreateQuietScreens();
+  }
+  void cleanup() {
+    DestroyScreens();
+    ResetSeams();
+  }
+
+ private:
+  const Screens screens_;
+};
 
 template <class T>
 T* Find(const QObject* form, const char* name) {

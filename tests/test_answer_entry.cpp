@@ -31,17 +31,16 @@ void Tick(int n = 1) {
 
 }  // namespace
 
-class AnswerEntryTest : public QObject {
+class AnswerEntryTest : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
   void init() {
-    fixture::CreateQuietScreens();
+    Suite::init();
     PORONKA->Button13Click();
     PORONKA->Label1->SetCaption(QStringLiteral("8"));
     PORONKA->Label3->SetCaption(QStringLiteral("5"));
     PORONKA->CorrectSum = 13;
   }
-  void cleanup() { DestroyScreens(); }
 
   void keypadAndKeyboardBuildTheNumber() {
     auto* p = PORONKA;

@@ -56,12 +56,9 @@ void SecondHint(const char* first, const char* second) {
 
 }  // namespace
 
-class TestCounters : public QObject {
+class TestCounters : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void windowLayout() {
     QCOMPARE(Form2->geometry(), QRect(87, 6, 114, 422));
     QVERIFY(!Form2->isVisible());

@@ -73,13 +73,10 @@ const Writing kWritings[] = {
 
 }  // namespace
 
-class DrillLayoutTest : public QObject {
+class DrillLayoutTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void componentsStandWhereTheyBelong() {
     for (const Place& p : kPlaces) {
       auto* w = fixture::Find<QWidget>(PORONKA, p.name);

@@ -4,12 +4,9 @@
 #include "fixture.h"
 #include "rewards/greeting.h"
 
-class TestGreeting : public QObject {
+class TestGreeting : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void visitsAndPhrases() {
     const struct {
       int count;

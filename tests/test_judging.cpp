@@ -40,14 +40,13 @@ bool Shown(QWidget* w) { return fixture::Shown(w); }
 
 }  // namespace
 
-class JudgingTest : public QObject {
+class JudgingTest : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
   void init() {
-    fixture::CreateQuietScreens();
+    Suite::init();
     Problem();
   }
-  void cleanup() { DestroyScreens(); }
 
   void rightAnswerCountsAndCanBeJudgedAgain() {
     auto* p = PORONKA;

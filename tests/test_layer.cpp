@@ -25,15 +25,13 @@ class PreviewForm : public ui::Form {
 
 }  // namespace
 
-class LayerTest : public QObject {
+class LayerTest : public fixture::Suite {
   Q_OBJECT
 
- private Q_SLOTS:
-  void cleanup() {
-    ui::SetClock(nullptr);
-    ui::ForceRandomReal(std::nullopt);
-  }
+ public:
+  LayerTest() : Suite(Screens::None) {}
 
+ private Q_SLOTS:
   void randomNumbersFollowTheGenerator() {
     // seed 0 -> 0*134775813+1 = 1; 9*1 div 2^32 = 0
     ui::SetRandomSeed(0);

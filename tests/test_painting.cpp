@@ -87,16 +87,10 @@ std::uint32_t seedForOnlyDraw(int k) {
 
 }  // namespace
 
-class PaintingTest : public QObject {
+class PaintingTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() {
-    ui::ForceRandomReal(std::nullopt);
-    DestroyScreens();
-  }
-
   void distributionGivesEveryScreenItsOwnCopies() {
     // Creation has distributed once already; with a new sheet the slots and
     // every copy change, and nothing moves or shows.

@@ -67,13 +67,10 @@ bool samePixels(const QImage& a, const QImage& b) {
 
 }  // namespace
 
-class PictureLibraryTest : public QObject {
+class PictureLibraryTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void sheetIsHeldUnstretched() {
     QCOMPARE(Form7->Image1->geometry(), QRect(8, 8, 641, 401));
     QVERIFY(!Form7->Image1->Stretch());

@@ -23,16 +23,10 @@ int Key() { return PORONKA->Label1->text().toInt() * 10 + PORONKA->Label3->text(
 
 }  // namespace
 
-class ProblemsTest : public QObject {
+class ProblemsTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() {
-    DestroyScreens();
-    ui::SetClock(nullptr);
-  }
-
   void everyProblemCarries() {
     TickingClock();
     QSet<int> seen;

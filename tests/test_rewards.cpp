@@ -21,13 +21,10 @@ void answerRight() {
 
 }  // namespace
 
-class RewardsTest : public QObject {
+class RewardsTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void badgeStaysEightTicksFromItsFirstShowing() {
     auto tick = [] { Form4->Timer1Timer(); };
     // Ticks while it is hidden count nothing.

@@ -42,13 +42,10 @@ const Expected kScreens[] = {
 
 }  // namespace
 
-class ScreensTest : public QObject {
+class ScreensTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void screensAreCreatedInOrderWithTheirProperties() {
     QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("ポロンカ"));
     const auto& screens = CreatedScreens();

@@ -11,8 +11,12 @@
 #include "drill/drill_screen.h"
 #include "fixture.h"
 
-class SoundTest : public QObject {
+class SoundTest : public fixture::Suite {
   Q_OBJECT
+
+ public:
+  SoundTest() : Suite(Screens::None) {}
+
  private:
   QTemporaryDir dir_;
   int server_ = -1;

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "pictures/sheet_layout.h"
+#include "tests/fixture.h"
 
 namespace {
 
@@ -76,8 +77,11 @@ TilePart tilePart(int x, int y) {
 
 }  // namespace
 
-class TestSpriteSheet : public QObject {
+class TestSpriteSheet : public fixture::Suite {
   Q_OBJECT
+
+ public:
+  TestSpriteSheet() : Suite(Screens::None) {}
 
  private:
   QImage sheet_;

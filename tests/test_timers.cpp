@@ -32,15 +32,13 @@ bool OnGrid(Clock::time_point a, Clock::time_point b, milliseconds interval) {
 
 }  // namespace
 
-class TimersTest : public QObject {
+class TimersTest : public fixture::Suite {
   Q_OBJECT
 
- private Q_SLOTS:
-  void cleanup() {
-    DestroyScreens();
-    ui::SetTimersRunning(false);
-  }
+ public:
+  TimersTest() : Suite(Screens::None) {}
 
+ private Q_SLOTS:
   void sleepingTimerWakesInPhaseWhenItsStateChanges() {
     ui::SetTimersRunning(true);
     ui::Timer timer(nullptr, "Timer1", 50);

@@ -59,13 +59,10 @@ QImage backdrop() { return Form10->CanvasPicture().convertToFormat(QImage::Forma
 
 }  // namespace
 
-class WallpaperTest : public QObject {
+class WallpaperTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void everyWallpaperTilesItsGridInOrder() {
     // Distinct tiles cut from a noisy sheet; the own squares replaced too.
     Form7->Image1->SetPicture(noise({640, 400}, 1));

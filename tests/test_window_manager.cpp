@@ -36,13 +36,10 @@ bool closeRequest(QWidget* form) { return form->close(); }
 
 }  // namespace
 
-class WindowManagerTest : public QObject {
+class WindowManagerTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() { fixture::CreateQuietScreens(); }
-  void cleanup() { DestroyScreens(); }
-
   void framesOfferTheirButtonsOnly() {
     for (wm::BareFrame bare :
          {wm::BareFrame::TitleBar, wm::BareFrame::Border, wm::BareFrame::Nothing}) {
