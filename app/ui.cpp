@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
 #include <algorithm>
 #include <vector>
@@ -512,7 +513,44 @@ void applyFont(QWidget* w, const QWidget* form, const Component& c) {
 
 }  // namespace
 
+namespace {
+QString screenName(const QObject* form) {
+  return QStringLiteral("screen %1 (%2)")
+      .arg(form->objectName(), QString::fromLatin1(form->metaObject()->className()));
+}
+}  // namespace
+
+QString LayoutProblem(const QObject* form, std::span<const Component> layout) {
+  QSet<QByteArray> seen;
+  for (const Component& c : layout) {
+    const QByteArray name(c.name);
+    if (seen.contains(name))
+      return QStringLiteral("%1: two components are named \"%2\"")
+          .arg(screenName(form), QString::fromLatin1(name));
+    seen.insert(name);
+  }
+  return {};
+}
+
+QString FindProblem(const QObject* form, const char* name, const QMetaObject& kind) {
+  const QObject* found =
+      form->findChild<QObject*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  const QString kindName = QString::fromLatin1(kind.className());
+  if (!found)
+    return QStringLiteral("%1: no component \"%2\" (a %3)")
+        .arg(screenName(form), QString::fromLatin1(name), kindName);
+  if (!found->metaObject()->inherits(&kind))
+    return QStringLiteral("%1: component \"%2\" is a %3, not a %4")
+        .arg(screenName(form), QString::fromLatin1(name),
+             QString::fromLatin1(found->metaObject()->className()), kindName);
+  return {};
+}
+
+void FailCreation(const QString& problem) { qFatal("%s", qUtf8Printable(problem)); }
+
 void BuildLayout(Form* form, std::span<const Component> layout) {
+  if (const QString problem = LayoutProblem(form, layout); !problem.isEmpty())
+    FailCreation(problem);
   std::vector<std::pair<int, QWidget*>> tabOrder;
   std::vector<QWidget*> windowed;
   for (const Component& c : layout) {

@@ -346,10 +346,24 @@ struct Component {
 // Creates the components of `layout` on `form` in order.
 void BuildLayout(Form* form, std::span<const Component> layout);
 
-// Looks up a component created by BuildLayout.
+// What keeps a layout from being built: a text naming the screen and the
+// first component that two rows name, or an empty text.
+QString LayoutProblem(const QObject* form, std::span<const Component> layout);
+// What keeps `form` from handing out component `name` as a `kind`: a text
+// naming the screen and the component (none of that name, or of another
+// kind), or an empty text.
+QString FindProblem(const QObject* form, const char* name, const QMetaObject& kind);
+// A screen that cannot be put together ends the program at once, with the
+// problem on the standard error, instead of a null component later.
+[[noreturn]] void FailCreation(const QString& problem);
+
+// Looks up a component created by BuildLayout; one that is not there, or not
+// a T, ends the program naming the screen and the component.
 template <class T>
 T* Find(const QObject* form, const char* name) {
-  return form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  T* found = form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  if (!found) FailCreation(FindProblem(form, name, T::staticMetaObject));
+  return found;
 }
 
 }  // namespace ui
