@@ -1,7 +1,8 @@
 // The small layer between the screens and Qt. Each operation the screens use
 // has one function or class here, with the behaviour the screens count on
 // where plain Qt differs (timer intervals, key preview, retained canvases,
-// one error box for failing handlers).
+// one error box for failing handlers). Each group below names the files
+// under app/ that define it.
 #pragma once
 
 #include <QBasicTimer>
@@ -26,7 +27,7 @@ class QMessageBox;
 
 namespace ui {
 
-// ---------------------------------------------------------------- failures
+// -------------------------------------------------- failures (ui_dispatch.cpp)
 
 // A handler that cannot go on throws this; Dispatch() ends the handler,
 // shows the message and lets the event loop carry on.
@@ -52,7 +53,7 @@ void Connect(Sender* sender, Fn signal, Obj* target, void (Obj::*handler)()) {
                    [target, handler] { RunHandler([=] { (target->*handler)(); }); });
 }
 
-// ----------------------------------------------------------- conversions
+// ------------------------------------------------ conversions (ui_convert.cpp)
 
 QString IntToText(std::int32_t value);
 // Decimal, optional sign, surrounding blanks allowed; anything else (an empty
@@ -60,7 +61,7 @@ QString IntToText(std::int32_t value);
 // "'<text>' は整数ではありません".
 std::int32_t TextToInt(const QString& text);
 
-// ------------------------------------------------------- random and clock
+// -------------------------------------------- random and clock (ui_random.cpp)
 
 // Seed := ((h*60+m)*60+s)*1000+ms of the UTC clock.
 void SeedRandom();
@@ -76,14 +77,14 @@ void SetClock(std::function<QTime()> clock);
 // For tests: every RandomReal returns `value` (the seed still steps).
 void ForceRandomReal(std::optional<double> value);
 
-// ------------------------------------------------------------------ sound
+// ----------------------------------------------------------- sound (sound.cpp)
 
 // The sound theme's bell, or the X bell where no sound server answers;
 // returns at once (sound.cpp).
 void Beep();
 int BeepCount();  // beeps since start, for tests (offscreen has no sound)
 
-// --------------------------------------------------------------- pictures
+// -------------------------------------------------- pictures (ui_pictures.cpp)
 
 // Rectangles as left, top, right, bottom; right and bottom exclusive.
 struct Rect {
@@ -100,7 +101,7 @@ bool DrawPicture(QImage& canvas, int x, int y, const QImage& picture);
 // The picture of a resource; an empty picture when it cannot be read.
 QImage StoredPicture(const char* resource);
 
-// ------------------------------------------------------------------ fonts
+// -------------------------------------------------------- fonts (ui_fonts.cpp)
 
 // Points at 96 pixels per inch, rounded: 28 points are 37 pixels.
 int PointsToPixels(int points);
@@ -108,7 +109,7 @@ int PixelsToPoints(int pixels);
 // Maps the layouts' font names onto the faces this machine has.
 void InstallFonts();
 
-// ------------------------------------------------------------- components
+// ----------------------------------- components (ui_components.cpp, timer.cpp)
 
 // A picture control. It paints on its screen (transparent), either at the
 // picture's own size from the top-left corner, clipped, or stretched to fill.
@@ -221,7 +222,7 @@ class Timer : public QTimer {
 // test calls the handlers.
 void SetTimersRunning(bool running);
 
-// ------------------------------------------------------------------ forms
+// --------------------------------------- forms (ui_forms.cpp, key_preview.cpp)
 
 enum class Frame {
   None,        // no frame, no title bar
@@ -308,7 +309,7 @@ void CloseScreen(Form* form);
 // Shows the main form and runs the event loop until it is closed.
 int RunApplication();
 
-// --------------------------------------------------------------- layouts
+// ----------------------------------------------------- layouts (ui_layout.cpp)
 
 // A screen's stored layout, one row per component, in stacking order
 // (earlier rows lie further back). Buttons, edits and radio groups always lie
@@ -346,10 +347,24 @@ struct Component {
 // Creates the components of `layout` on `form` in order.
 void BuildLayout(Form* form, std::span<const Component> layout);
 
-// Looks up a component created by BuildLayout.
+// What keeps a layout from being built: a text naming the screen and the
+// first component that two rows name, or an empty text.
+QString LayoutProblem(const QObject* form, std::span<const Component> layout);
+// What keeps `form` from handing out component `name` as a `kind`: a text
+// naming the screen and the component (none of that name, or of another
+// kind), or an empty text.
+QString FindProblem(const QObject* form, const char* name, const QMetaObject& kind);
+// A screen that cannot be put together ends the program at once, with the
+// problem on the standard error, instead of a null component later.
+[[noreturn]] void FailCreation(const QString& problem);
+
+// Looks up a component created by BuildLayout; one that is not there, or not
+// a T, ends the program naming the screen and the component.
 template <class T>
 T* Find(const QObject* form, const char* name) {
-  return form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  T* found = form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  if (!found) FailCreation(FindProblem(form, name, T::staticMetaObject));
+  return found;
 }
 
 }  // namespace ui

@@ -1,0 +1,189 @@
+// Screens: top-level windows, their frames, canvases, showing and closing.
+#include "app/ui.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/fonts.h"
+#include "app/key_preview.h"
+#include "app/window_manager.h"
+
+namespace ui {
+
+namespace {
+
+Form* mainForm = nullptr;
+
+// A screen that has the keys is about to hide: the drill screen takes them
+// back, also where no window manager would choose the next active window.
+void handBackKeys(QWidget* form) {
+  if (form != mainForm && mainForm && mainForm->isVisible() && form->isActiveWindow())
+    mainForm->activateWindow();
+}
+
+}  // namespace
+
+Form::Form(const char* name) : QWidget(nullptr, Qt::Window) {
+  setObjectName(QString::fromLatin1(name));
+  setAutoFillBackground(true);
+  SetDefaultFont(fonts::kPGothic, 12, Qt::black);  // every screen's, unless it says otherwise
+  if (!mainForm) mainForm = this;
+  InstallKeyPreview();
+}
+
+Form::~Form() {
+  if (mainForm == this) mainForm = nullptr;
+}
+
+void Form::Place(int left, int top, int width, int height, bool outer) {
+  outer_ = outer;
+  size_ = QSize(width, height);
+  move(left, top);
+  if (frame_ == Frame::Single || frame_ == Frame::SingleBare)
+    setFixedSize(size_);
+  else
+    resize(size_);
+  fitOuterSize();
+}
+
+void Form::SetFrame(Frame frame) {
+  frame_ = frame;
+  Qt::WindowFlags flags = Qt::Window;
+  switch (frame) {
+    case Frame::None:
+      flags |= Qt::FramelessWindowHint;
+      break;
+    case Frame::SingleBare:
+      flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+      break;
+    case Frame::Single:
+      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+               Qt::WindowCloseButtonHint;
+      break;
+    case Frame::Sizeable:
+      break;
+  }
+  const QPoint at = pos();
+  setWindowFlags(flags);
+  move(at);
+  if (frame == Frame::Single || frame == Frame::SingleBare) setFixedSize(size());
+}
+
+void Form::SetColor(QColor color) {
+  color_ = color;
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, color);
+  setPalette(pal);
+}
+
+void Form::SetDefaultFont(const char* face, int pixels, QColor color) {
+  QFont f(QString::fromUtf8(face));
+  f.setPixelSize(pixels);
+  f.setStyleStrategy(QFont::NoFontMerging);
+  setFont(f);
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, color);
+  setPalette(pal);
+}
+
+QImage& Form::Canvas() {
+  if (canvas_.isNull()) {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize area = s ? s->geometry().size().expandedTo(size()) : size();
+    canvas_ = QImage(area, QImage::Format_RGB32);
+    canvas_.fill(color_);
+    // The canvas covers the whole form: nothing to fill beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+  }
+  update();
+  return canvas_;
+}
+
+void Form::paintEvent(QPaintEvent* event) {
+  if (!canvas_.isNull()) {
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.fillRect(rect(), color_);
+    p.drawImage(0, 0, canvas_);
+  }
+  RunHandler([this] { PaintForm(); });
+}
+
+void Form::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    RunHandler([this] { Activated(); });
+}
+
+// A close request from the window manager or a keyboard shortcut never ends
+// the program: only its own buttons do. A screen without a close box stays;
+// one with a close box only hides.
+void Form::closeEvent(QCloseEvent* event) {
+  if (this == mainForm || !wm::Closable(frame_)) {
+    event->ignore();
+    return;
+  }
+  handBackKeys(this);
+  event->accept();
+}
+
+void Form::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Not yet mapped: the window manager reads the hints when it maps it.
+  if (!event->spontaneous()) wm::Describe(this, frame_, this == mainForm);
+  fitOuterSize();
+}
+
+void Form::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  fitOuterSize();
+}
+
+void Form::fitOuterSize() {
+  if (!outer_ || size_.isEmpty()) return;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const QSize client = (size_ - frame).expandedTo(QSize(1, 1));
+  if (client != size()) resize(client);
+}
+
+Form* MainForm() { return mainForm; }
+void ResetMainForm() { mainForm = nullptr; }
+
+void SetVisible(QWidget* form, bool visible) {
+  if (!visible) {
+    handBackKeys(form);
+    form->hide();
+    return;
+  }
+  if (form->isVisible()) return;
+  form->show();
+  form->raise();
+  form->activateWindow();
+}
+
+void RaiseToTop(QWidget* form) {
+  if (form->isMinimized()) form->showNormal();  // back from the task bar
+  form->raise();
+  form->activateWindow();
+}
+
+void CloseScreen(Form* form) {
+  if (form != mainForm) {
+    form->hide();
+    return;
+  }
+  // Every screen goes with the main form, at once.
+  for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+  QCoreApplication::exit(0);
+}
+
+int RunApplication() {
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  if (mainForm) mainForm->show();
+  return QApplication::exec();
+}
+
+}  // namespace ui

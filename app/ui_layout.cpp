@@ -1,0 +1,137 @@
+// Building a screen's components from its stored layout, and looking them up.
+#include "app/ui.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+QFont fontOf(const QWidget* owner, const FontSpec& wanted) {
+  QFont f = owner->font();
+  if (wanted.face) f.setFamily(QString::fromUtf8(wanted.face));
+  if (wanted.pixels > 0) f.setPixelSize(wanted.pixels);
+  f.setBold(wanted.bold);
+  f.setUnderline(wanted.underline);
+  return f;
+}
+
+void applyFont(QWidget* w, const QWidget* form, const Component& c) {
+  if (!c.font.face && c.font.pixels == 0) return;
+  w->setFont(fontOf(form, c.font));
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, QColor::fromRgb(c.font.color));
+  pal.setColor(QPalette::ButtonText, QColor::fromRgb(c.font.color));
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+namespace {
+QString screenName(const QObject* form) {
+  return QStringLiteral("screen %1 (%2)")
+      .arg(form->objectName(), QString::fromLatin1(form->metaObject()->className()));
+}
+}  // namespace
+
+QString LayoutProblem(const QObject* form, std::span<const Component> layout) {
+  QSet<QByteArray> seen;
+  for (const Component& c : layout) {
+    const QByteArray name(c.name);
+    if (seen.contains(name))
+      return QStringLiteral("%1: two components are named \"%2\"")
+          .arg(screenName(form), QString::fromLatin1(name));
+    seen.insert(name);
+  }
+  return {};
+}
+
+QString FindProblem(const QObject* form, const char* name, const QMetaObject& kind) {
+  const QObject* found =
+      form->findChild<QObject*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+  const QString kindName = QString::fromLatin1(kind.className());
+  if (!found)
+    return QStringLiteral("%1: no component \"%2\" (a %3)")
+        .arg(screenName(form), QString::fromLatin1(name), kindName);
+  if (!found->metaObject()->inherits(&kind))
+    return QStringLiteral("%1: component \"%2\" is a %3, not a %4")
+        .arg(screenName(form), QString::fromLatin1(name),
+             QString::fromLatin1(found->metaObject()->className()), kindName);
+  return {};
+}
+
+void FailCreation(const QString& problem) { qFatal("%s", qUtf8Printable(problem)); }
+
+void BuildLayout(Form* form, std::span<const Component> layout) {
+  if (const QString problem = LayoutProblem(form, layout); !problem.isEmpty())
+    FailCreation(problem);
+  std::vector<std::pair<int, QWidget*>> tabOrder;
+  std::vector<QWidget*> windowed;
+  for (const Component& c : layout) {
+    QWidget* w = nullptr;
+    const QString text = QString::fromUtf8(c.text);
+    switch (c.kind) {
+      case Kind::Button: {
+        auto* b = new QPushButton(text, form);
+        b->setObjectName(QString::fromLatin1(c.name));
+        b->setAutoDefault(false);
+        w = b;
+        break;
+      }
+      case Kind::Edit: {
+        auto* e = new QLineEdit(text, form);
+        e->setObjectName(QString::fromLatin1(c.name));
+        QFont f = e->font();  // the child may type anything here
+        f.setStyleStrategy(QFont::PreferDefault);
+        e->setFont(f);
+        w = e;
+        break;
+      }
+      case Kind::RadioGroup: {
+        QStringList parts = text.split(QLatin1Char('|'));
+        const QString title = parts.takeFirst();
+        w = new RadioGroup(form, c.name, title, parts);
+        break;
+      }
+      case Kind::Label: {
+        auto* l = new Label(form, c.name, !(c.flags & kFixedSize));
+        if (c.flags & kOpaque) {
+          l->setAutoFillBackground(true);
+          QPalette pal = l->palette();
+          pal.setColor(QPalette::Window, QColor::fromRgb(c.background));
+          l->setPalette(pal);
+        }
+        w = l;
+        break;
+      }
+      case Kind::Image: {
+        auto* i = new Image(form, c.name, c.flags & kStretch);
+        if (c.picture) i->SetPicture(StoredPicture(c.picture));
+        w = i;
+        break;
+      }
+    }
+    w->setGeometry(c.left, c.top, c.width, c.height);
+    applyFont(w, form, c);
+    if (auto* l = qobject_cast<Label*>(w)) l->SetCaption(text);
+    if (c.flags & kHidden) w->setVisible(false);
+    if (c.kind != Kind::Label && c.kind != Kind::Image) {
+      windowed.push_back(w);
+      if (c.tabOrder >= 0) tabOrder.emplace_back(c.tabOrder, w);
+    } else {
+      w->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  for (QWidget* w : windowed) w->raise();
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 1; i < tabOrder.size(); ++i)
+    QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+  if (!tabOrder.empty()) tabOrder.front().second->setFocus();
+}
+
+}  // namespace ui
