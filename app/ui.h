@@ -22,6 +22,7 @@
 #include <optional>
 #include <span>
 #include <stdexcept>
+#include <type_traits>
 
 class QMessageBox;
 
@@ -332,9 +333,26 @@ struct FontSpec {
   QRgb color = 0x000000;
 };
 
+// A screen member that a row puts its component into: the screen class that
+// has the member, the kind of component it holds, and how to set it.
+struct Binding {
+  const QMetaObject* screen = nullptr;  // nullptr: the row has no member
+  Kind kind = Kind::Button;
+  void (*assign)(QObject* form, QWidget* created) = nullptr;
+};
+
+// A row's component name, and the member bound to it if there is one. Not
+// explicit: a row without a member writes a plain name.
+struct Name {
+  constexpr Name(const char* plain) : text(plain) {}
+  constexpr Name(const char* memberName, Binding bound) : text(memberName), member(bound) {}
+  const char* text;
+  Binding member;
+};
+
 struct Component {
   Kind kind;
-  const char* name;
+  Name name;
   int left, top, width, height;
   const char* text = "";  // caption, text or title ("|"-separated radio items follow the title)
   FontSpec font = {};
@@ -344,11 +362,56 @@ struct Component {
   QRgb background = 0xFFFFFF;     // opaque labels
 };
 
-// Creates the components of `layout` on `form` in order.
+template <class T>
+inline constexpr bool kNoKindHolds = false;
+
+// The kind of component a member of type T* holds.
+template <class T>
+constexpr Kind KindHolding() {
+  if constexpr (std::is_same_v<T, QPushButton>)
+    return Kind::Button;
+  else if constexpr (std::is_same_v<T, Label>)
+    return Kind::Label;
+  else if constexpr (std::is_same_v<T, Image>)
+    return Kind::Image;
+  else if constexpr (std::is_same_v<T, QLineEdit>)
+    return Kind::Edit;
+  else if constexpr (std::is_same_v<T, RadioGroup>)
+    return Kind::RadioGroup;
+  else
+    static_assert(kNoKindHolds<T>,
+                  "a bound member is a QPushButton, Label, Image, QLineEdit or RadioGroup");
+}
+
+// Bind<&Screen::Member>::binding binds a row to a component member.
+template <auto Member>
+struct Bind;
+
+template <class Screen, class T, T* Screen::*Member>
+struct Bind<Member> {
+  // BuildLayout calls this only once LayoutProblem has found the form to be
+  // a Screen and the row to make a T.
+  static void assign(QObject* form, QWidget* created) {
+    static_cast<Screen*>(form)->*Member = static_cast<T*>(created);
+  }
+  static constexpr Binding binding{&Screen::staticMetaObject, KindHolding<T>(), &assign};
+};
+
+// The kind and name of a row whose component goes into Screen::Member: the
+// name is the member's, so a row naming a member that is not there does not
+// compile, and the kind is what the member holds.
+//   {UI_MEMBER(TPORONKA, Image4), 16, 16, 41, 41, "", {}, kStretch | kHidden},
+#define UI_MEMBER(Screen, Member)            \
+  ::ui::Bind<&Screen::Member>::binding.kind, \
+      ::ui::Name(#Member, ::ui::Bind<&Screen::Member>::binding)
+
+// Creates the components of `layout` on `form` in order, and sets each
+// bound member as its component is created.
 void BuildLayout(Form* form, std::span<const Component> layout);
 
 // What keeps a layout from being built: a text naming the screen and the
-// first component that two rows name, or an empty text.
+// first component that two rows name, or that is bound to a member of
+// another screen or of another kind; or an empty text.
 QString LayoutProblem(const QObject* form, std::span<const Component> layout);
 // What keeps `form` from handing out component `name` as a `kind`: a text
 // naming the screen and the component (none of that name, or of another
@@ -358,8 +421,9 @@ QString FindProblem(const QObject* form, const char* name, const QMetaObject& ki
 // problem on the standard error, instead of a null component later.
 [[noreturn]] void FailCreation(const QString& problem);
 
-// Looks up a component created by BuildLayout; one that is not there, or not
-// a T, ends the program naming the screen and the component.
+// Looks up a component created by BuildLayout, for tests and for names made
+// at run time ("Image%1"); one that is not there, or not a T, ends the
+// program naming the screen and the component.
 template <class T>
 T* Find(const QObject* form, const char* name) {
   T* found = form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);

@@ -36,16 +36,42 @@ QString screenName(const QObject* form) {
   return QStringLiteral("screen %1 (%2)")
       .arg(form->objectName(), QString::fromLatin1(form->metaObject()->className()));
 }
+
+QString kindText(Kind kind) {
+  switch (kind) {
+    case Kind::Button:
+      return QStringLiteral("button");
+    case Kind::Label:
+      return QStringLiteral("label");
+    case Kind::Image:
+      return QStringLiteral("image");
+    case Kind::Edit:
+      return QStringLiteral("edit");
+    case Kind::RadioGroup:
+      return QStringLiteral("radio group");
+  }
+  return {};
+}
 }  // namespace
 
 QString LayoutProblem(const QObject* form, std::span<const Component> layout) {
   QSet<QByteArray> seen;
   for (const Component& c : layout) {
-    const QByteArray name(c.name);
+    const QByteArray name(c.name.text);
     if (seen.contains(name))
       return QStringLiteral("%1: two components are named \"%2\"")
           .arg(screenName(form), QString::fromLatin1(name));
     seen.insert(name);
+    const Binding& member = c.name.member;
+    if (!member.screen) continue;
+    if (!form->metaObject()->inherits(member.screen))
+      return QStringLiteral("%1: component \"%2\" is bound to a member of %3")
+          .arg(screenName(form), QString::fromLatin1(name),
+               QString::fromLatin1(member.screen->className()));
+    if (member.kind != c.kind)
+      return QStringLiteral("%1: component \"%2\" is made as a %3 for a member holding a %4")
+          .arg(screenName(form), QString::fromLatin1(name), kindText(c.kind),
+               kindText(member.kind));
   }
   return {};
 }
@@ -77,14 +103,14 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
     switch (c.kind) {
       case Kind::Button: {
         auto* b = new QPushButton(text, form);
-        b->setObjectName(QString::fromLatin1(c.name));
+        b->setObjectName(QString::fromLatin1(c.name.text));
         b->setAutoDefault(false);
         w = b;
         break;
       }
       case Kind::Edit: {
         auto* e = new QLineEdit(text, form);
-        e->setObjectName(QString::fromLatin1(c.name));
+        e->setObjectName(QString::fromLatin1(c.name.text));
         QFont f = e->font();  // the child may type anything here
         f.setStyleStrategy(QFont::PreferDefault);
         e->setFont(f);
@@ -94,11 +120,11 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
       case Kind::RadioGroup: {
         QStringList parts = text.split(QLatin1Char('|'));
         const QString title = parts.takeFirst();
-        w = new RadioGroup(form, c.name, title, parts);
+        w = new RadioGroup(form, c.name.text, title, parts);
         break;
       }
       case Kind::Label: {
-        auto* l = new Label(form, c.name, !(c.flags & kFixedSize));
+        auto* l = new Label(form, c.name.text, !(c.flags & kFixedSize));
         if (c.flags & kOpaque) {
           l->setAutoFillBackground(true);
           QPalette pal = l->palette();
@@ -109,12 +135,13 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
         break;
       }
       case Kind::Image: {
-        auto* i = new Image(form, c.name, c.flags & kStretch);
+        auto* i = new Image(form, c.name.text, c.flags & kStretch);
         if (c.picture) i->SetPicture(StoredPicture(c.picture));
         w = i;
         break;
       }
     }
+    if (c.name.member.assign) c.name.member.assign(form, w);
     w->setGeometry(c.left, c.top, c.width, c.height);
     applyFont(w, form, c);
     if (auto* l = qobject_cast<Label*>(w)) l->SetCaption(text);

@@ -95,7 +95,7 @@ constexpr Component kLayout[] = {
     {Kind::Image, "Image50", 49, 384, 57, 25, "", {}, kStretch},
     {Kind::Image, "Image60", 4, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
     {Kind::Image, "Image61", 12, 389, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
-    {Kind::Button, "Button1", 0, 408, 115, 17, "", {}, ui::kNone, 0},
+    {UI_MEMBER(TForm2, Button1), 0, 408, 115, 17, "", {}, ui::kNone, 0},
 };
 // clang-format on
 
@@ -119,10 +119,10 @@ TForm2::TForm2() : ui::Form("Form2") {
   Place(87, 6, 114, 422, false);
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
-  for (size_t n = 1; n < images_.size(); ++n)
-    images_.at(n) =
-        findChild<ui::Image*>(QStringLiteral("Image%1").arg(n), Qt::FindDirectChildrenOnly);
-  Button1 = ui::Find<QPushButton>(this, "Button1");
+  for (size_t n = 1; n < images_.size(); ++n) {
+    const QByteArray name = "Image" + QByteArray::number(n);
+    images_.at(n) = ui::Find<ui::Image>(this, name.constData());
+  }
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }

@@ -11,7 +11,6 @@ using ui::Component;
 using ui::FontSpec;
 using ui::kFixedSize;
 using ui::kHidden;
-using ui::Kind;
 using ui::kStretch;
 
 using fonts::kDigits;
@@ -31,69 +30,74 @@ constexpr FontSpec kHint{kGothic, 13, false, true, kBlack};
 // clang-format off
 constexpr Component kLayout[] = {
     // problem line
-    {Kind::Image, "Image4", 16, 16, 41, 41, "", {}, kStretch | kHidden},
-    {Kind::Label, "Label4", 155, 19, 13, 37, "", kSign},
-    {Kind::Image, "Image5", 109, 16, 41, 41, "", {}, kStretch | kHidden},
-    {Kind::Label, "Label2", 64, 19, 13, 37, "", kSign},
-    {Kind::Label, "Label3", 115, 19, 26, 35, "0", {kDigits, 35, false, false, kWhite}, kHidden},
-    {Kind::Label, "Label5", 190, 19, 28, 37, "0", {kDigits, 37, false, false, kYellow}, kHidden},
-    {Kind::Image, "Image2", 192, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
-    {Kind::Image, "Image3", 216, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
-    {Kind::Label, "Label1", 22, 19, 30, 37, "0", {kDigits, 35, false, false, kWhite},
+    {UI_MEMBER(TPORONKA, Image4), 16, 16, 41, 41, "", {}, kStretch | kHidden},
+    {UI_MEMBER(TPORONKA, Label4), 155, 19, 13, 37, "", kSign},
+    {UI_MEMBER(TPORONKA, Image5), 109, 16, 41, 41, "", {}, kStretch | kHidden},
+    {UI_MEMBER(TPORONKA, Label2), 64, 19, 13, 37, "", kSign},
+    {UI_MEMBER(TPORONKA, Label3), 115, 19, 26, 35, "0", {kDigits, 35, false, false, kWhite},
+     kHidden},
+    {UI_MEMBER(TPORONKA, Label5), 190, 19, 28, 37, "0", {kDigits, 37, false, false, kYellow},
+     kHidden},
+    {UI_MEMBER(TPORONKA, Image2), 192, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
+    {UI_MEMBER(TPORONKA, Image3), 216, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
+    {UI_MEMBER(TPORONKA, Label1), 22, 19, 30, 37, "0", {kDigits, 35, false, false, kWhite},
      kFixedSize | kHidden},
     // feedback, at most one showing
-    {Kind::Label, "Label6", 26, 80, 101, 19, "あってるよ", kFeedback, kHidden},
-    {Kind::Label, "Label8", 8, 80, 141, 19, "まだちがうなあ", kFeedback, kHidden},
-    {Kind::Label, "Label9", 8, 72, 161, 19, "それもちがうなあ", kFeedback, kHidden},
-    {Kind::Label, "Label7", 26, 80, 101, 19, "ちがうなあ", kFeedback, kHidden},
-    {Kind::Image, "Image1", 27, 104, 110, 113, "", {}, kHidden},
+    {UI_MEMBER(TPORONKA, Label6), 26, 80, 101, 19, "あってるよ", kFeedback, kHidden},
+    {UI_MEMBER(TPORONKA, Label8), 8, 80, 141, 19, "まだちがうなあ", kFeedback, kHidden},
+    {UI_MEMBER(TPORONKA, Label9), 8, 72, 161, 19, "それもちがうなあ", kFeedback, kHidden},
+    {UI_MEMBER(TPORONKA, Label7), 26, 80, 101, 19, "ちがうなあ", kFeedback, kHidden},
+    {UI_MEMBER(TPORONKA, Image1), 27, 104, 110, 113, "", {}, kHidden},
     // left column
-    {Kind::Button, "Button13", 16, 216, 121, 49, "もんだい", {kGothic, 19, false, true, kBlack},
+    {UI_MEMBER(TPORONKA, Button13), 16, 216, 121, 49, "もんだい", {kGothic, 19, false, true, kBlack},
      0, 0},
-    {Kind::Button, "Button11", 16, 264, 121, 25, "おしまい", {}, 0, 20},
-    {Kind::RadioGroup, "RadioGroup1", 16, 296, 121, 25, "もんだいの出しかた|じどう|ボタン",
+    {UI_MEMBER(TPORONKA, Button11), 16, 264, 121, 25, "おしまい", {}, 0, 20},
+    {UI_MEMBER(TPORONKA, RadioGroup1), 16, 296, 121, 25, "もんだいの出しかた|じどう|ボタン",
      kSmallWhite, 0, 16},
-    {Kind::Label, "Label10", 16, 360, 52, 11, "やったかず", kSmallWhite},
-    {Kind::Edit, "Edit1", 96, 360, 33, 20, "0", {}, 0, 17},
-    {Kind::Label, "Label11", 16, 384, 71, 11, "すぐできたかず", kSmallWhite},
-    {Kind::Edit, "Edit2", 96, 384, 33, 20, "0", {}, 0, 18},
+    {UI_MEMBER(TPORONKA, Label10), 16, 360, 52, 11, "やったかず", kSmallWhite},
+    {UI_MEMBER(TPORONKA, Edit1), 96, 360, 33, 20, "0", {}, 0, 17},
+    {UI_MEMBER(TPORONKA, Label11), 16, 384, 71, 11, "すぐできたかず", kSmallWhite},
+    {UI_MEMBER(TPORONKA, Edit2), 96, 384, 33, 20, "0", {}, 0, 18},
     // keypad: 7 8 9 / 4 5 6 / 1 2 3 / 0 けす, then the hints
-    {Kind::Button, "Button7", 152, 112, 41, 41, "7", kKey, 0, 1},
-    {Kind::Button, "Button8", 192, 112, 41, 41, "8", kKey, 0, 2},
-    {Kind::Button, "Button9", 232, 112, 41, 41, "9", kKey, 0, 3},
-    {Kind::Button, "Button4", 152, 152, 41, 41, "4", kKey, 0, 4},
-    {Kind::Button, "Button5", 192, 152, 41, 41, "5", kKey, 0, 7},
-    {Kind::Button, "Button6", 232, 152, 41, 41, "6", kKey, 0, 8},
-    {Kind::Button, "Button1", 152, 192, 41, 41, "1", kKey, 0, 5},
-    {Kind::Button, "Button2", 192, 192, 41, 41, "2", kKey, 0, 9},
-    {Kind::Button, "Button3", 232, 192, 41, 41, "3", kKey, 0, 10},
-    {Kind::Button, "Button10", 152, 232, 81, 41, "0", kKey, 0, 6},
-    {Kind::Button, "BitBtn1", 232, 232, 41, 41, "けす", {kPGothic, 15, false, false, kBlack}, 0,
+    {UI_MEMBER(TPORONKA, Button7), 152, 112, 41, 41, "7", kKey, 0, 1},
+    {UI_MEMBER(TPORONKA, Button8), 192, 112, 41, 41, "8", kKey, 0, 2},
+    {UI_MEMBER(TPORONKA, Button9), 232, 112, 41, 41, "9", kKey, 0, 3},
+    {UI_MEMBER(TPORONKA, Button4), 152, 152, 41, 41, "4", kKey, 0, 4},
+    {UI_MEMBER(TPORONKA, Button5), 192, 152, 41, 41, "5", kKey, 0, 7},
+    {UI_MEMBER(TPORONKA, Button6), 232, 152, 41, 41, "6", kKey, 0, 8},
+    {UI_MEMBER(TPORONKA, Button1), 152, 192, 41, 41, "1", kKey, 0, 5},
+    {UI_MEMBER(TPORONKA, Button2), 192, 192, 41, 41, "2", kKey, 0, 9},
+    {UI_MEMBER(TPORONKA, Button3), 232, 192, 41, 41, "3", kKey, 0, 10},
+    {UI_MEMBER(TPORONKA, Button10), 152, 232, 81, 41, "0", kKey, 0, 6},
+    {UI_MEMBER(TPORONKA, BitBtn1), 232, 232, 41, 41, "けす", {kPGothic, 15, false, false, kBlack}, 0,
      21},
-    {Kind::Button, "Button15", 152, 274, 121, 39, "わかんない", kHint, 0, 13},
-    {Kind::Button, "Button17", 152, 312, 121, 41, "まだわかんない", kHint, 0, 15},
+    {UI_MEMBER(TPORONKA, Button15), 152, 274, 121, 39, "わかんない", kHint, 0, 13},
+    {UI_MEMBER(TPORONKA, Button17), 152, 312, 121, 41, "まだわかんない", kHint, 0, 15},
     // praise pictures kept under the keypad, never seen
-    {Kind::Image, "Image6", 152, 112, 33, 41},
-    {Kind::Image, "Image7", 152, 152, 33, 41},
-    {Kind::Image, "Image8", 152, 192, 33, 41},
-    {Kind::Image, "Image9", 152, 232, 33, 41},
-    {Kind::Image, "Image11", 152, 272, 33, 41},
-    {Kind::Image, "Image12", 152, 312, 41, 41},
+    {UI_MEMBER(TPORONKA, Image6), 152, 112, 33, 41},
+    {UI_MEMBER(TPORONKA, Image7), 152, 152, 33, 41},
+    {UI_MEMBER(TPORONKA, Image8), 152, 192, 33, 41},
+    {UI_MEMBER(TPORONKA, Image9), 152, 232, 33, 41},
+    {UI_MEMBER(TPORONKA, Image11), 152, 272, 33, 41},
+    {UI_MEMBER(TPORONKA, Image12), 152, 312, 41, 41},
     // chalk tray
-    {Kind::Image, "Image20", 176, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
-    {Kind::Image, "Image30", 184, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
-    {Kind::Image, "Image40", 200, 384, 6, 33, "", {}, kStretch, -1, ":/assets/yellow_chalk.bmp"},
-    {Kind::Image, "Image10", 218, 384, 57, 25, "", {}, kStretch},
-    {Kind::Button, "Button19", 0, 408, 286, 17, "", {}, 0, 22},
+    {UI_MEMBER(TPORONKA, Image20), 176, 384, 6, 33, "", {}, kStretch,
+     -1, ":/assets/white_chalk.bmp"},
+    {UI_MEMBER(TPORONKA, Image30), 184, 384, 6, 33, "", {}, kStretch,
+     -1, ":/assets/white_chalk.bmp"},
+    {UI_MEMBER(TPORONKA, Image40), 200, 384, 6, 33, "", {}, kStretch,
+     -1, ":/assets/yellow_chalk.bmp"},
+    {UI_MEMBER(TPORONKA, Image10), 218, 384, 57, 25, "", {}, kStretch},
+    {UI_MEMBER(TPORONKA, Button19), 0, 408, 286, 17, "", {}, 0, 22},
     // operations other handlers call; never visible
-    {Kind::Button, "Button12", 72, 0, 52, 17, "判定", {}, kHidden, 11},
-    {Kind::Button, "Button14", 126, 0, 59, 17, "だんご配列", {}, kHidden, 12},
-    {Kind::Button, "Button16", 186, -8, 52, 25, "だんご減", {}, kHidden, 14},
-    {Kind::Button, "Button18", 240, 384, 33, 17, "リセット", {}, kHidden, 19},
-    {Kind::Button, "Button20", 152, 368, 49, 17, "Button20", {}, kHidden, 23},
-    {Kind::Button, "Button21", 152, 384, 49, 17, "Button21", {}, kHidden, 24},
-    {Kind::Button, "Button22", 208, 368, 25, 17, "22", {}, kHidden, 25},
-    {Kind::Button, "Button23", 208, 384, 25, 17, "23", {}, kHidden, 26},
+    {UI_MEMBER(TPORONKA, Button12), 72, 0, 52, 17, "判定", {}, kHidden, 11},
+    {UI_MEMBER(TPORONKA, Button14), 126, 0, 59, 17, "だんご配列", {}, kHidden, 12},
+    {UI_MEMBER(TPORONKA, Button16), 186, -8, 52, 25, "だんご減", {}, kHidden, 14},
+    {UI_MEMBER(TPORONKA, Button18), 240, 384, 33, 17, "リセット", {}, kHidden, 19},
+    {UI_MEMBER(TPORONKA, Button20), 152, 368, 49, 17, "Button20", {}, kHidden, 23},
+    {UI_MEMBER(TPORONKA, Button21), 152, 384, 49, 17, "Button21", {}, kHidden, 24},
+    {UI_MEMBER(TPORONKA, Button22), 208, 368, 25, 17, "22", {}, kHidden, 25},
+    {UI_MEMBER(TPORONKA, Button23), 208, 384, 25, 17, "23", {}, kHidden, 26},
 };
 // clang-format on
 
@@ -107,65 +111,11 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
 
-  using ui::Find;
-  Image4 = Find<ui::Image>(this, "Image4");
-  Label4 = Find<ui::Label>(this, "Label4");
-  Image5 = Find<ui::Image>(this, "Image5");
-  Label2 = Find<ui::Label>(this, "Label2");
-  Label3 = Find<ui::Label>(this, "Label3");
-  Label5 = Find<ui::Label>(this, "Label5");
-  Image2 = Find<ui::Image>(this, "Image2");
-  Image3 = Find<ui::Image>(this, "Image3");
-  Label1 = Find<ui::Label>(this, "Label1");
-  Label6 = Find<ui::Label>(this, "Label6");
-  Label8 = Find<ui::Label>(this, "Label8");
-  Label9 = Find<ui::Label>(this, "Label9");
-  Label7 = Find<ui::Label>(this, "Label7");
-  Image1 = Find<ui::Image>(this, "Image1");
-  Button13 = Find<QPushButton>(this, "Button13");
-  Button11 = Find<QPushButton>(this, "Button11");
-  RadioGroup1 = Find<ui::RadioGroup>(this, "RadioGroup1");
-  Label10 = Find<ui::Label>(this, "Label10");
-  Edit1 = Find<QLineEdit>(this, "Edit1");
-  Label11 = Find<ui::Label>(this, "Label11");
-  Edit2 = Find<QLineEdit>(this, "Edit2");
   // The counts are the program's to write: a child typing into them would
   // spoil them. They still take the focus, and the key preview still gives
   // every digit typed there to the answer.
   Edit1->setReadOnly(true);
   Edit2->setReadOnly(true);
-  Button1 = Find<QPushButton>(this, "Button1");
-  Button2 = Find<QPushButton>(this, "Button2");
-  Button3 = Find<QPushButton>(this, "Button3");
-  Button4 = Find<QPushButton>(this, "Button4");
-  Button5 = Find<QPushButton>(this, "Button5");
-  Button6 = Find<QPushButton>(this, "Button6");
-  Button7 = Find<QPushButton>(this, "Button7");
-  Button8 = Find<QPushButton>(this, "Button8");
-  Button9 = Find<QPushButton>(this, "Button9");
-  Button10 = Find<QPushButton>(this, "Button10");
-  BitBtn1 = Find<QPushButton>(this, "BitBtn1");
-  Button15 = Find<QPushButton>(this, "Button15");
-  Button17 = Find<QPushButton>(this, "Button17");
-  Image6 = Find<ui::Image>(this, "Image6");
-  Image7 = Find<ui::Image>(this, "Image7");
-  Image8 = Find<ui::Image>(this, "Image8");
-  Image9 = Find<ui::Image>(this, "Image9");
-  Image11 = Find<ui::Image>(this, "Image11");
-  Image12 = Find<ui::Image>(this, "Image12");
-  Image20 = Find<ui::Image>(this, "Image20");
-  Image30 = Find<ui::Image>(this, "Image30");
-  Image40 = Find<ui::Image>(this, "Image40");
-  Image10 = Find<ui::Image>(this, "Image10");
-  Button19 = Find<QPushButton>(this, "Button19");
-  Button12 = Find<QPushButton>(this, "Button12");
-  Button14 = Find<QPushButton>(this, "Button14");
-  Button16 = Find<QPushButton>(this, "Button16");
-  Button18 = Find<QPushButton>(this, "Button18");
-  Button20 = Find<QPushButton>(this, "Button20");
-  Button21 = Find<QPushButton>(this, "Button21");
-  Button22 = Find<QPushButton>(this, "Button22");
-  Button23 = Find<QPushButton>(this, "Button23");
 
   // Every digit typed into a count field reaches the drill as a key.
   for (QLineEdit* count : {Edit1, Edit2}) ui::KeepInputMethodOff(count);

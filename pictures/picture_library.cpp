@@ -13,7 +13,7 @@ using ui::Kind;
 // clang-format off
 constexpr Component kLayout[] = {
     {Kind::Button, "Button1", 168, 8, 89, 25, "ALL"},
-    {Kind::Button, "BitBtn1", 512, 336, 65, 65, "閉じる"},
+    {UI_MEMBER(TForm1, BitBtn1), 512, 336, 65, 65, "閉じる"},
     {Kind::Image, "Image1", 8, 8, 32, 32},
     {Kind::Button, "Button2", 48, 8, 17, 33, "1"},
     {Kind::Image, "Image2", 8, 48, 32, 32},
@@ -74,8 +74,7 @@ TForm1::TForm1() : ui::Form("Form1") {
 
   // A close-kind button: a stock glyph (see showEvent), and a click closes
   // its screen.
-  auto* close = ui::Find<QPushButton>(this, "BitBtn1");
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 
   using T = TForm1;
   constexpr void (T::*handlers[])() = {
@@ -95,8 +94,8 @@ TForm1::TForm1() : ui::Form("Form1") {
 // Looking the stock glyph up in the icon themes costs a tenth of the
 // program's start-up, and this screen is never shown in normal running.
 void TForm1::showEvent(QShowEvent* event) {
-  auto* close = ui::Find<QPushButton>(this, "BitBtn1");
-  if (close->icon().isNull()) close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  if (BitBtn1->icon().isNull())
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   ui::Form::showEvent(event);
 }
 

@@ -43,6 +43,8 @@ class TForm1 : public ui::Form {
   // Cuts all 21 slots in order.
   void SliceAll() { Button1Click(); }
 
+  QPushButton* BitBtn1 = nullptr;  // closes the screen
+
  public Q_SLOTS:
   // handlers (pictures/picture_library.cpp)
   void Button1Click();  // "ALL"

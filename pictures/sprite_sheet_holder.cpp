@@ -4,7 +4,7 @@ namespace {
 
 // The sheet (640 x 400) in an image one pixel larger each way.
 constexpr ui::Component kLayout[] = {
-    {ui::Kind::Image, "Image1", 8, 8, 641, 401, "", {}, ui::kNone, -1, ":/assets/sprite_sheet.bmp"},
+    {UI_MEMBER(TForm7, Image1), 8, 8, 641, 401, "", {}, ui::kNone, -1, ":/assets/sprite_sheet.bmp"},
 };
 
 }  // namespace
@@ -14,5 +14,4 @@ TForm7::TForm7() : ui::Form("Form7") {
   SetFrame(ui::Frame::Single);
   Place(2, 31, 635, 392, false);
   ui::BuildLayout(this, kLayout);
-  Image1 = ui::Find<ui::Image>(this, "Image1");
 }

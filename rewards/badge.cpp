@@ -11,7 +11,6 @@
 namespace {
 
 using ui::Component;
-using ui::Kind;
 using ui::kOpaque;
 
 using fonts::kGothic;
@@ -21,10 +20,10 @@ constexpr int kStayTicks = 8;  // 500 ms each: the badge stays about four second
 // The three lines stand inside the rosette's white oval.
 // clang-format off
 constexpr Component kLayout[] = {
-    {Kind::Image, "Image1", 8, 8, 161, 169, "", {}, ui::kStretch},
-    {Kind::Label, "Label1", 40, 40, 95, 19, "よかったね", {kGothic, 19}, kOpaque},
-    {Kind::Label, "Label2", 24, 64, 126, 19, "10だいつづけて", {kPGothic, 19}, kOpaque},
-    {Kind::Label, "Label3", 40, 88, 102, 19, "あっていたよ", {kPGothic, 19}, kOpaque},
+    {UI_MEMBER(TForm4, Image1), 8, 8, 161, 169, "", {}, ui::kStretch},
+    {UI_MEMBER(TForm4, Label1), 40, 40, 95, 19, "よかったね", {kGothic, 19}, kOpaque},
+    {UI_MEMBER(TForm4, Label2), 24, 64, 126, 19, "10だいつづけて", {kPGothic, 19}, kOpaque},
+    {UI_MEMBER(TForm4, Label3), 40, 88, 102, 19, "あっていたよ", {kPGothic, 19}, kOpaque},
 };
 // clang-format on
 
@@ -52,10 +51,6 @@ TForm4::TForm4() : ui::Form("Form4") {
   Place(35, 242, 178, 186, false);
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
-  Image1 = ui::Find<ui::Image>(this, "Image1");
-  Label1 = ui::Find<ui::Label>(this, "Label1");
-  Label2 = ui::Find<ui::Label>(this, "Label2");
-  Label3 = ui::Find<ui::Label>(this, "Label3");
   Image1->SetPicture(rosette(Image1->size()));
   Timer1 = new ui::Timer(this, "Timer1", 500);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);

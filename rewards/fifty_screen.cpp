@@ -5,16 +5,15 @@
 namespace {
 
 using ui::Component;
-using ui::Kind;
 
 using fonts::kPGothic;
 
 // clang-format off
 constexpr Component kLayout[] = {
-    {Kind::Image, "Image1", 21, 88, 220, 209},
-    {Kind::Label, "Label1", 32, 16, 190, 27, "５０だい れんぞく", {kPGothic, 27}},
-    {Kind::Label, "Label2", 10, 48, 247, 33, "せいかい おめでとう"},
-    {Kind::Button, "BitBtn1", 78, 309, 89, 26, "もっとやる", {kPGothic, 19}, ui::kNone, 0},
+    {UI_MEMBER(TForm3, Image1), 21, 88, 220, 209},
+    {UI_MEMBER(TForm3, Label1), 32, 16, 190, 27, "５０だい れんぞく", {kPGothic, 27}},
+    {UI_MEMBER(TForm3, Label2), 10, 48, 247, 33, "せいかい おめでとう"},
+    {UI_MEMBER(TForm3, BitBtn1), 78, 309, 89, 26, "もっとやる", {kPGothic, 19}, ui::kNone, 0},
 };
 // clang-format on
 
@@ -27,10 +26,6 @@ TForm3::TForm3() : ui::Form("Form3") {
   SetFrame(ui::Frame::Single);
   Place(216, 22, 269, 354, false);
   ui::BuildLayout(this, kLayout);
-  Image1 = ui::Find<ui::Image>(this, "Image1");
-  Label1 = ui::Find<ui::Label>(this, "Label1");
-  Label2 = ui::Find<ui::Label>(this, "Label2");
-  BitBtn1 = ui::Find<QPushButton>(this, "BitBtn1");
   ui::Connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
 }
 

@@ -7,16 +7,15 @@
 namespace {
 
 using ui::Component;
-using ui::Kind;
 
 // A silver plate with navy writing across the lower part of the kitten.
 // clang-format off
 constexpr Component kLayout[] = {
-    {Kind::Image, "Image1", 0, 0, 137, 177},
-    {Kind::Label, "Label1", 16, 136, 105, 24, " やあ！ ", {fonts::kGothic, 24, true, false, 0x000080},
+    {UI_MEMBER(TForm6, Image1), 0, 0, 137, 177},
+    {UI_MEMBER(TForm6, Label1), 16, 136, 105, 24, " やあ！ ", {fonts::kGothic, 24, true, false, 0x000080},
      ui::kOpaque, -1, nullptr, 0xC0C0C0},
-    {Kind::Button, "Button1", 8, 112, 49, 17, "Button1", {}, ui::kHidden},
-    {Kind::Button, "Button2", 72, 112, 49, 17, "Button2", {}, ui::kHidden},
+    {UI_MEMBER(TForm6, Button1), 8, 112, 49, 17, "Button1", {}, ui::kHidden},
+    {UI_MEMBER(TForm6, Button2), 72, 112, 49, 17, "Button2", {}, ui::kHidden},
 };
 // clang-format on
 
@@ -50,10 +49,6 @@ TForm6::TForm6() : ui::Form("Form6") {
   Place(484, 4, 135, 174, false);
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
-  Image1 = ui::Find<ui::Image>(this, "Image1");
-  Label1 = ui::Find<ui::Label>(this, "Label1");
-  Button1 = ui::Find<QPushButton>(this, "Button1");
-  Button2 = ui::Find<QPushButton>(this, "Button2");
   ui::Connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
   ui::Connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
   Timer1 = new ui::Timer(this, "Timer1", 130);
