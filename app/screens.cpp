@@ -47,8 +47,6 @@ void CreateScreen(T*& variable) {
 }  // namespace
 
 void SetUpApplication() {
-  // The pictures live in the static library: make sure the linker keeps them.
-  Q_INIT_RESOURCE(assets);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("ポロンカ"));
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.poronka.Poronka"));
   // On X11 the plugins the program needs (platform, input method) came with

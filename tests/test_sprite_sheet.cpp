@@ -95,8 +95,6 @@ class TestSpriteSheet : public fixture::Suite {
 
  private slots:
   void initTestCase() {
-    // The resources live in a static library; make sure they are linked in.
-    Q_INIT_RESOURCE(assets);
     sheet_ = QImage(QStringLiteral(":/assets/sprite_sheet.bmp"));
     QVERIFY(!sheet_.isNull());
   }
