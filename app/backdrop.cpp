@@ -18,6 +18,8 @@ constexpr std::int32_t kLastStep = 7;
 TForm10::TForm10() : ui::Form("Form10") {
   setWindowTitle(QStringLiteral("Form10"));
   SetColor(QColor(0x00, 0x00, 0x80));
+  // The wallpaper covers the whole screen: on X11 the X server keeps it.
+  KeepCanvasOnServer();
   SetFrame(ui::Frame::Sizeable);
   Place(21, 69, 127, 149, true);
   Timer1 = new ui::Timer(this, "Timer1", 10);

@@ -9,8 +9,11 @@ inline constexpr const char* kPGothic = "ＭＳ Ｐゴシック";  // proportion
 inline constexpr const char* kGothic = "ＭＳ ゴシック";     // fixed width
 inline constexpr const char* kDigits = "FC数字書体05";      // the numbers on the board
 
-// The digits face that comes with the program, among its resources.
+// The faces that come with the program, among its resources: the digits, and
+// the two gothic faces cut down to the characters the screens show.
 inline constexpr const char* kBundledDigitsFile = ":/assets/digits.ttf";
+inline constexpr const char* kBundledGothicFile = ":/assets/screen_gothic.ttf";
+inline constexpr const char* kBundledPGothicFile = ":/assets/screen_pgothic.ttf";
 // Debian's faces; the IPA ones go by an English and a Japanese family name.
 inline constexpr const char* kKleeOne = "Klee One";
 inline constexpr const char* kIpaGothic = "IPAGothic";

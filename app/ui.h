@@ -19,12 +19,17 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <type_traits>
 
 class QMessageBox;
+
+namespace wm {
+class ServerCanvas;
+}
 
 namespace ui {
 
@@ -251,10 +256,26 @@ class Form : public QWidget {
 
   // Drawing surface kept across repaints (only the backdrop uses one): its
   // size is that of the screen the form is on, its ground the form's colour.
-  QImage& Canvas();
-  bool HasCanvas() const { return !canvas_.isNull(); }
+  // Drawn on with DrawOnCanvas: `picture` at each of `places` in turn, as
+  // DrawPicture would. Made by the first drawing or CanvasSize().
+  void DrawOnCanvas(const QImage& picture, std::span<const QPoint> places);
+  QSize CanvasSize();
+  bool HasCanvas() const;
+  // Which canvas it is and how it stands: another key once it has been drawn
+  // on other than through DrawOnCanvas, or made again.
+  qint64 CanvasKey() const;
   // The canvas as it stands, without asking for a repaint.
-  const QImage& CanvasPicture() const { return canvas_; }
+  QImage CanvasPicture() const;
+  // The canvas as a bitmap of the program's own, to draw on directly (tests
+  // and benches). A canvas kept by the X server is taken back for it, and
+  // the server only shows it from then on.
+  QImage& Canvas();
+  // On X11, keep the canvas in the X server as the window's own background,
+  // instead of a screen-sized bitmap here and a window buffer as large. Call
+  // before the form is first shown. Elsewhere it changes nothing.
+  void KeepCanvasOnServer();
+  // Whether the X server holds the canvas (and not a bitmap here).
+  bool CanvasOnServer() const;
 
   // Runs the screen's own key handler; used by the key preview.
   virtual void PreviewKey(QChar key) { Q_UNUSED(key); }
@@ -274,9 +295,12 @@ class Form : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  QPaintEngine* paintEngine() const override;
 
  private:
   void fitOuterSize();
+  QSize canvasArea() const;
+  void paintOnServer(bool on);
 
   Frame frame_ = Frame::Single;
   QColor color_;
@@ -285,6 +309,7 @@ class Form : public QWidget {
   bool outer_ = false;
   QSize size_;
   QImage canvas_;
+  std::unique_ptr<wm::ServerCanvas> server_;
 };
 
 // The drawing surface of an image: its own bitmap (a white one of the

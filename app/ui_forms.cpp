@@ -8,6 +8,7 @@
 
 #include "app/fonts.h"
 #include "app/key_preview.h"
+#include "app/server_canvas.h"
 #include "app/window_manager.h"
 
 namespace ui {
@@ -76,6 +77,7 @@ void Form::SetColor(QColor color) {
   QPalette pal = palette();
   pal.setColor(QPalette::Window, color);
   setPalette(pal);
+  if (server_) server_->SetGround(color);
 }
 
 void Form::SetDefaultFont(const char* face, int pixels, QColor color) {
@@ -88,22 +90,82 @@ void Form::SetDefaultFont(const char* face, int pixels, QColor color) {
   setPalette(pal);
 }
 
-QImage& Form::Canvas() {
-  if (canvas_.isNull()) {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize area = s ? s->geometry().size().expandedTo(size()) : size();
-    canvas_ = QImage(area, QImage::Format_RGB32);
-    canvas_.fill(color_);
-    // The canvas covers the whole form: nothing to fill beneath it.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAutoFillBackground(false);
+QSize Form::canvasArea() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->geometry().size().expandedTo(size()) : size();
+}
+
+void Form::KeepCanvasOnServer() {
+  if (server_ || HasCanvas()) return;
+  server_ = wm::ServerCanvas::Make();
+  if (!server_) return;
+  server_->SetGround(color_);
+  paintOnServer(true);
+}
+
+// The X server paints the window from its background: Qt neither fills it nor
+// keeps a buffer for it.
+void Form::paintOnServer(bool on) {
+  setAttribute(Qt::WA_PaintOnScreen, on);
+  setAttribute(Qt::WA_NoSystemBackground, on);
+  setAutoFillBackground(!on && canvas_.isNull());
+}
+
+QPaintEngine* Form::paintEngine() const { return server_ ? nullptr : QWidget::paintEngine(); }
+
+bool Form::HasCanvas() const { return !canvas_.isNull() || (server_ && server_->Exists()); }
+
+bool Form::CanvasOnServer() const { return server_ && canvas_.isNull(); }
+
+QSize Form::CanvasSize() {
+  if (CanvasOnServer()) {
+    server_->Create(canvasArea());
+    if (server_->Exists()) return server_->Size();
   }
+  return Canvas().size();
+}
+
+void Form::DrawOnCanvas(const QImage& picture, std::span<const QPoint> places) {
+  if (picture.isNull()) return;
+  if (CanvasOnServer()) {
+    server_->Create(canvasArea());
+    if (server_->Exists()) {
+      for (const QPoint& at : places) server_->Draw(at.x(), at.y(), picture);
+      update();  // the window is shown again from the canvas once, after the drawing
+      return;
+    }
+  }
+  QPainter p(&Canvas());
+  for (const QPoint& at : places) p.drawImage(at, picture);
+}
+
+qint64 Form::CanvasKey() const { return CanvasOnServer() ? server_->Id() : canvas_.cacheKey(); }
+
+QImage Form::CanvasPicture() const { return CanvasOnServer() ? server_->Read() : canvas_; }
+
+QImage& Form::Canvas() {
+  // Taken back as it stands; from now on the bitmap here is the canvas, and
+  // each paint hands the X server what changed.
+  if (CanvasOnServer() && server_->Exists()) canvas_ = server_->Read();
+  if (canvas_.isNull()) {
+    canvas_ = QImage(canvasArea(), QImage::Format_RGB32);
+    canvas_.fill(color_);
+  }
+  // The canvas covers the whole form: nothing to fill beneath it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAutoFillBackground(false);
   update();
   return canvas_;
 }
 
 void Form::paintEvent(QPaintEvent* event) {
-  if (!canvas_.isNull()) {
+  if (server_) {
+    if (!canvas_.isNull()) {
+      server_->Create(canvas_.size());
+      server_->Put(canvas_, event->rect());
+    }
+    server_->Show();
+  } else if (!canvas_.isNull()) {
     QPainter p(this);
     p.setClipRegion(event->region());
     p.fillRect(rect(), color_);
@@ -134,6 +196,11 @@ void Form::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Not yet mapped: the window manager reads the hints when it maps it.
   if (!event->spontaneous()) wm::Describe(this, frame_, this == mainForm);
+  // A window that cannot take the canvas as its background paints it itself.
+  if (server_ && !server_->Attach(this)) {
+    server_.reset();
+    paintOnServer(false);
+  }
   fitOuterSize();
 }
 

@@ -70,12 +70,18 @@ QMargins FrameMargins(const QWidget* window) {
 bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-namespace {
-
-xcb_connection_t* connection() {
+xcb_connection_t* Connection() {
+  if (!OnX11()) return nullptr;
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   return x11 ? x11->connection() : nullptr;
 }
+
+void Sync() {
+  if (xcb_connection_t* c = Connection())
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+namespace {
 
 // The atoms used here, interned once in one round trip.
 struct Atoms {
@@ -197,7 +203,7 @@ class FrameWatch : public QAbstractNativeEventFilter {
 }  // namespace
 
 void OnFramed(QWidget* window, std::function<void()> framed) {
-  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  xcb_connection_t* c = Connection();
   if (!c) return;
   static FrameWatch* watch = nullptr;
   if (!watch) {
@@ -212,12 +218,12 @@ void OnFramed(QWidget* window, std::function<void()> framed) {
 }
 
 QString WindowManagerName() {
-  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  xcb_connection_t* c = Connection();
   return c ? windowManagerName(c) : QString();
 }
 
 void Describe(QWidget* form, ui::Frame frame, bool main) {
-  xcb_connection_t* c = OnX11() ? connection() : nullptr;
+  xcb_connection_t* c = Connection();
   if (!c) return;
   const auto w = static_cast<xcb_window_t>(form->winId());
   const Atoms& a = atoms(c);

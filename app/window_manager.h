@@ -13,6 +13,7 @@
 #include <functional>
 
 class QWidget;
+struct xcb_connection_t;
 
 namespace ui {
 enum class Frame;
@@ -86,6 +87,11 @@ void Describe(QWidget* form, ui::Frame frame, bool main);
 
 // Whether the screens run on X11 (a window manager may or may not be there).
 bool OnX11();
+// Qt's own connection to the X server; null off X11.
+xcb_connection_t* Connection();
+// Waits until the X server has carried out every request sent so far (for
+// measurements and tests). Does nothing off X11.
+void Sync();
 // Whether they run on Wayland, where a client can neither place nor raise its
 // windows.
 bool OnWayland();

@@ -60,7 +60,7 @@ done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 declare -A fig
-for name in rss pss cpu wake floor_rss floor_pss floor_cpu floor_wake; do fig[$name]=""; done
+for name in rss pss cpu wake floor_rss floor_pss floor_cpu floor_wake rss_wallpaper; do fig[$name]=""; done
 for _ in $(seq "$idle_runs"); do
   "$program" &
   pid=$!
@@ -77,6 +77,11 @@ for _ in $(seq "$idle_runs"); do
   fig[rss]+="$(rss_mb "$pid") " fig[pss]+="$(pss_mb "$pid") "
   fig[floor_rss]+="$(rss_mb "$fpid") " fig[floor_pss]+="$(pss_mb "$fpid") "
   fig[cpu]+="$cpu " fig[wake]+="$wake " fig[floor_cpu]+="$fcpu " fig[floor_wake]+="$fwake "
+  # A wallpaper picked (the cat, in the chooser at 499, 259): the backdrop
+  # then holds a picture of the whole screen.
+  xdotool mousemove 575 311 click 1
+  sleep 1
+  fig[rss_wallpaper]+="$(rss_mb "$pid") "
   kill "$pid" "$fpid"
   wait "$pid" "$fpid" 2>/dev/null || true
 done
@@ -97,6 +102,8 @@ for m in rss:MB pss:MB cpu:%_of_a_core wake:wake-ups/s; do
   line "floor_$label" "$(med "floor_$name")" "$unit"
   line "${label}_to_floor" "$(ratio "$(med "$name")" "$(med "floor_$name")")" x
 done
+line rss_with_wallpaper "$(med rss_wallpaper)" MB
+line rss_with_wallpaper_to_floor "$(ratio "$(med rss_wallpaper)" "$(med floor_rss)")" x
 line all_first_problem "$(tr ' ' ',' <<<"${starts[*]}")" ms
 line all_idle_wakeups "$(tr ' ' ',' <<<"${fig[wake]% }")" wake-ups/s
 line all_idle_cpu "$(tr ' ' ',' <<<"${fig[cpu]% }")" %_of_a_core

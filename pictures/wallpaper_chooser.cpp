@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "app/backdrop.h"
 #include "app/screens.h"
@@ -138,16 +139,18 @@ void TForm9::RedrawWallpaper(int n) {
   if (n < 1 || n > kWallpapers || !Form10 || !Form1) return;
   const QImage& tile = Tile(n);
   if (Form10->HasCanvas() && drawn_.wallpaper == n && drawn_.tile == tile.cacheKey() &&
-      drawn_.canvas == Form10->CanvasPicture().cacheKey())
+      drawn_.canvas == Form10->CanvasKey())
     return;
   const Grid& grid = kGrids[n];
-  QImage& canvas = ui::FormCanvas(Form10);
+  const QSize canvas = Form10->CanvasSize();
   const int columns = Count(grid.columns, grid.columnStep, tile.width(), canvas.width());
   const int rows = Count(grid.rows, grid.rowStep, tile.height(), canvas.height());
+  std::vector<QPoint> places;
+  places.reserve(static_cast<size_t>(columns) * static_cast<size_t>(rows));
   for (int i = 0; i < columns; ++i)
-    for (int j = 0; j < rows; ++j)
-      ui::DrawPicture(canvas, i * grid.columnStep, j * grid.rowStep, tile);
-  drawn_ = {n, tile.cacheKey(), canvas.cacheKey()};
+    for (int j = 0; j < rows; ++j) places.emplace_back(i * grid.columnStep, j * grid.rowStep);
+  Form10->DrawOnCanvas(tile, places);
+  drawn_ = {n, tile.cacheKey(), Form10->CanvasKey()};
 }
 
 void TForm9::Image1Click() { ApplyWallpaper(1); }

@@ -51,7 +51,7 @@ frame_to_outer() {  # window -> outer left top right(exclusive)
   read -r l r t b < <(frame_of "$1")
   echo $((x - l)) $((y - t)) $((x + w + r))
 }
-wait_for 3 "the counter window against the board ($(frame_to_outer "$COUNTERS") against $(frame_to_outer "$DRILL"))" counters_touch_board
+wait_for 10 "the counter window against the board ($(frame_to_outer "$COUNTERS") against $(frame_to_outer "$DRILL"))" counters_touch_board
 # Closing it from the window manager leaves the hint up.
 wmctrl -i -c "$COUNTERS"
 sleep 0.3
