@@ -1,6 +1,8 @@
 // One running program per desktop: a second launch asks the first to come to
 // the front and ends. The lock and the socket live in the user's runtime
-// folder; nothing is written anywhere else.
+// folder; nothing is written anywhere else. The request is one datagram on a
+// local socket: Qt's own local sockets would bring the whole network module
+// (and Kerberos) into memory for it.
 #pragma once
 
 #include <QLockFile>
@@ -9,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 class SingleInstance : public QObject {
   Q_OBJECT
@@ -33,5 +35,7 @@ class SingleInstance : public QObject {
  private:
   QString base_;
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer* server_ = nullptr;
+  // The first program's end of the channel: a datagram socket at SocketPath.
+  int socket_ = -1;
+  QSocketNotifier* requests_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The screens as a window manager sees them: which frames offer which buttons
 // and actions, close requests, where the keys go when a screen hides, the
 // counter window against the board, and one program per desktop.
+#include <QFileInfo>
 #include <QInputMethodQueryEvent>
 #include <QTemporaryDir>
 
@@ -181,13 +182,25 @@ class WindowManagerTest : public fixture::Suite {
     QVERIFY(folder.isValid());
     int calls = 0;
     auto first = std::make_unique<SingleInstance>(folder.path(), QStringLiteral("xcb-_5"));
+    {
+      // What a program that died may leave behind does not stand in the way.
+      QFile left(first->SocketPath());
+      QVERIFY(left.open(QIODevice::WriteOnly));
+    }
     QVERIFY(first->Claim([&] { ++calls; }));
     QVERIFY(QFile::exists(first->LockPath()));
+    // Only the user who runs it can ask it to come forward.
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QVERIFY(QFile::exists(first->SocketPath()));
+    QCOMPARE(QFileInfo(first->SocketPath()).permissions() & others, QFile::Permissions());
 
     // A second launch on the same desktop asks the first to come forward.
     SingleInstance second(folder.path(), QStringLiteral("xcb-_5"));
     QVERIFY(!second.Claim([] { QFAIL("the second launch was asked to come forward"); }));
     QTRY_COMPARE(calls, 1);
+    QTest::qWait(50);
+    QCOMPARE(calls, 1);  // one request, one coming forward
     // Another desktop has a program of its own.
     SingleInstance elsewhere(folder.path(), QStringLiteral("xcb-_6"));
     QVERIFY(elsewhere.Claim([] {}));
