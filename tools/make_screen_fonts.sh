@@ -1,14 +1,14 @@
 #!/bin/sh
 # Writes assets/screen_gothic.ttf and assets/screen_pgothic.ttf: the gothic faces
 # the screens' captions are set in (IPAGothic and IPAPGothic, from Debian's
-# fonts-ipafont-gothic), cut down to the characters a screen can show: ASCII and
-# its full-width forms, the kana, the Japanese punctuation, and the kanji and
-# signs of the program's own texts. The whole faces are 6 MB each; a program that
-# kept them open had some 4 MB of them in memory for about forty characters.
+# fonts-ipafont-gothic), cut down to the characters a screen can show: ASCII, the
+# kana, the Japanese punctuation, and the kanji and signs of the program's own
+# texts. The whole faces are 6 MB each; a program that kept them open had some
+# 4 MB of them in memory for about forty characters.
 #
 # Needs Debian's python3-fonttools. Run it again after adding a text with a new
-# kanji or sign: tests/test_screen_fonts fails until then. Deleting the two
-# files gives the screens the installed faces again (app/ui_fonts.cpp).
+# kanji or sign: tests/test_screen_fonts fails until then. PORONKA_SYSTEM_FONTS=1
+# gives the screens the installed faces again (app/ui_fonts.cpp).
 #
 # The IPA Font License asks a derived font to carry another name (no "IPA" in
 # its font or file name) and to stay under that licence: see assets/CREDITS.md.
@@ -37,12 +37,13 @@ PY
 # cut-down face would be hinted differently from the whole one.
 printf '%s' '田他们你來們到和地对對就席我时時會来為能舰說说这這齊军同己已愿既星是景民照现現理用置要軍那配里開雷露面顾个为人以個大有主些因它想意生當看着者自著裡过还进進過道還' >>"$texts"
 
-# ASCII, the CJK punctuation, the kana and the full-width forms.
-ranges=U+0020-007E,U+00A0-00FF,U+2010-2027,U+3000-303F,U+3041-3096,U+3099-30FF,U+FF01-FF9F
+# ASCII, the Japanese punctuation and the kana.
+ranges=U+0020-007E,U+3000-303F,U+3041-3096,U+3099-30FF
 
 subset() {
   /usr/bin/python3 -m fontTools.subset "$1" \
       --unicodes="$ranges" --text-file="$texts" \
+      --layout-features='' \
       --name-IDs='*' --name-languages='*' --name-legacy \
       --notdef-outline \
       --output-file="$2"
