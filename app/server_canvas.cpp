@@ -37,6 +37,13 @@ bool plainPixels(xcb_connection_t* c) {
   return false;
 }
 
+// How many rows of `rowBytes` each fit into one request to the server (the
+// request's header aside).
+int rowsPerRequest(xcb_connection_t* c, std::size_t rowBytes) {
+  const std::size_t maxBytes = std::size_t{xcb_get_maximum_request_length(c)} * 4 - 64;
+  return std::max(1, static_cast<int>(maxBytes / rowBytes));
+}
+
 }  // namespace
 
 std::unique_ptr<ServerCanvas> ServerCanvas::Make() {
@@ -130,8 +137,7 @@ void ServerCanvas::Draw(int x, int y, const QImage& picture) {
 void ServerCanvas::put(std::uint32_t drawable, int x, int y, const QImage& rgb32) {
   const int width = rgb32.width();
   const auto rowBytes = static_cast<std::size_t>(width) * 4;
-  const std::size_t maxBytes = std::size_t{xcb_get_maximum_request_length(c_)} * 4 - 64;
-  const int band = std::max(1, static_cast<int>(maxBytes / rowBytes));
+  const int band = rowsPerRequest(c_, rowBytes);
   QByteArray rows;
   for (int top = 0; top < rgb32.height(); top += band) {
     const int height = std::min(band, rgb32.height() - top);
@@ -164,8 +170,7 @@ QImage ServerCanvas::Read() const { return pixmap_ ? read(0, 0, size_.width(), s
 QImage ServerCanvas::read(int x, int y, int width, int height) const {
   QImage image(width, height, QImage::Format_RGB32);
   const auto rowBytes = static_cast<std::size_t>(width) * 4;
-  const std::size_t maxBytes = std::size_t{xcb_get_maximum_request_length(c_)} * 4 - 64;
-  const int band = std::max(1, static_cast<int>(maxBytes / rowBytes));
+  const int band = rowsPerRequest(c_, rowBytes);
   for (int top = 0; top < height; top += band) {
     const int rows = std::min(band, height - top);
     xcb_get_image_reply_t* reply = xcb_get_image_reply(
