@@ -169,9 +169,10 @@ taskbar_windows() {
   done
 }
 
-# The window's title as the window manager reads it.
+# The window's title as the window manager reads it (xprop writes it out in
+# UTF-8 only in a UTF-8 locale; a fresh machine has none set).
 title_of() {  # window
-  xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
+  LC_ALL=C.UTF-8 xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
 }
 
 # The frame widths: left right top bottom.
