@@ -3,9 +3,11 @@
 # Debian: a `debootstrap --variant=minbase` root with only make and git, into
 # which the commit under test is cloned. There `make run` (no display: the
 # virtual-display screenshot) and then `make test` must pass, and nothing they
-# start may outlive them.
+# start may outlive them; then the package built there must install and run
+# there (scripts/check-package.sh).
 #
 #   scripts/fresh-machine.sh bookworm|trixie
+#   scripts/fresh-machine.sh --base bookworm|trixie   only make the cached base
 #
 # Needs root (it asks sudo otherwise) and Debian's package registry, which it
 # reads from apt's own sources. The root lives in a private mount and process
@@ -13,15 +15,17 @@
 # removed. The debootstrapped base is kept as a tarball between runs
 # ($PORONKA_FRESH_CACHE, default /var/cache/poronka-fresh; a week at most).
 #
-# PORONKA_FRESH_CTEST: ctest arguments for `make test` in the root (default:
-# every test). CI chooses a subset there; see .ci/run.
+# PORONKA_FRESH_CTEST: ctest arguments for `make test` in the root (its
+# CTEST_ARGS; default: every test). CI chooses a subset there; see .ci/run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
+base_only=""
+if [ "${1:-}" = --base ]; then base_only=1; shift; fi
 suite=${1:-}
 case $suite in
   bookworm | trixie) ;;
-  *) echo "usage: $0 bookworm|trixie" >&2; exit 2 ;;
+  *) echo "usage: $0 [--base] bookworm|trixie" >&2; exit 2 ;;
 esac
 if [ "$(id -u)" -ne 0 ]; then exec sudo --preserve-env=PORONKA_FRESH_CACHE,PORONKA_FRESH_CTEST "$0" "$@"; fi
 
@@ -78,6 +82,7 @@ trap cleanup EXIT
 start=$(now)
 mkdir -p "$cache" "$root"
 if [ -f "$tarball" ] && [ -n "$(find "$tarball" -mtime -7)" ]; then
+  [ -z "$base_only" ] || { say "base root cached: $tarball"; exit 0; }
   say "base root from $tarball"
   tar -C "$root" -xzf "$tarball"
 else
@@ -87,6 +92,7 @@ else
   tar -C "$root" -czf "$tarball.new" . && mv "$tarball.new" "$tarball"
 fi
 say "base root ready in $(($(now) - start)) s"
+[ -z "$base_only" ] || exit 0
 
 git clone --quiet --no-hardlinks "$top" "$root/root/poronka"
 git -C "$root/root/poronka" checkout --quiet --detach "$commit"
@@ -110,7 +116,7 @@ mount -t tmpfs shm "$root/dev/shm"
 mount -t tmpfs run "$root/run"
 say() { printf '[fresh %s %s] %s\n' "$suite" "$(date +%T)" "$*"; }
 in_root() {
-  chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
+  chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb CTEST_ARGS="$ctest" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 packages() { in_root dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
@@ -142,7 +148,10 @@ step() {  # name command...
 }
 step "make run" make run
 [ $status -eq 0 ] || exit $status
-step "make test" "make test CTEST_ARGS='$ctest'"
+step "make test" make test
+[ $status -eq 0 ] || exit $status
+# The package, built here, installs and runs here.
+step "make package, installed and started" scripts/check-package.sh
 exit $status
 INSIDE
 chmod +x "$work/inside.sh"
