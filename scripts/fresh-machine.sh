@@ -33,7 +33,8 @@ say() { printf '[fresh %s %s] %s\n' "$suite" "$(date +%T)" "$*"; }
 fail() { say "FAIL: $*" >&2; exit 1; }
 now() { date +%s; }
 
-# Debian's registry as apt knows it: the first archive (not security) source.
+# Debian's registry as apt knows it: the first archive (not security) source,
+# in deb822 form or one-line form.
 mirror() {
   local f
   for f in /etc/apt/sources.list.d/*.sources; do
@@ -44,12 +45,16 @@ mirror() {
           if ($i ~ /^URIs:/) { sub(/^URIs:[ \t]*/, "", $i); split($i, u, " "); uri = u[1] }
           if ($i ~ /^Types:/) types = $i
         }
-        if (types ~ /deb( |$)/ && uri != "" && uri !~ /security/) { print uri; exit } }' "$f"
+        if (types ~ /deb( |$)/ && uri != "" && uri !~ /security/) print uri }' "$f"
   done
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-    awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i !~ /^\[/ && $i !~ /\]$/) { if ($i !~ /security/) print $i; break } }'
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] || continue
+    awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i !~ /^\[/ && $i !~ /\]$/) {
+      if ($i !~ /security/) print $i; break } }' "$f"
+  done
 }
-MIRROR=$(mirror | head -n 1)
+MIRROR=$(mirror)
+MIRROR=${MIRROR%%$'\n'*}
 [ -n "$MIRROR" ] || fail "no Debian archive in apt's sources"
 
 if ! command -v debootstrap >/dev/null; then
