@@ -125,8 +125,11 @@ in_root() {
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 packages() { in_root dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
-# What a run left behind: every process of the namespace but this one.
-leftovers() { ps -e -o pid=,args= | awk -v me=$$ '$1 != 1 && $1 != me && $2 != "ps" && $2 != "awk"'; }
+# What a run left behind: every process of the namespace but this script
+# (process 1) and the shell that asks, with its ps and awk.
+leftovers() {
+  ps -e -o pid=,ppid=,args= | awk -v me="$BASHPID" '$1 != 1 && $1 != me && $2 != me'
+}
 
 status=0
 step() {  # name command...
@@ -135,11 +138,15 @@ step() {  # name command...
   before=$(packages)
   t0=$(date +%s)
   say "== $name"
-  if in_root bash -c "cd /root/poronka && $*"; then
+  # The whole output goes to a log; what matters is shown: its end, and all
+  # of it on a failure.
+  if in_root bash -c "cd /root/poronka && $*" >"$root.log" 2>&1; then
     t1=$(date +%s)
     after=$(packages)
+    tail -n 25 "$root.log"
     say "$name: passed in $((t1 - t0)) s, $((after - before)) packages installed"
   else
+    tail -n 300 "$root.log"
     say "$name: FAILED after $(($(date +%s) - t0)) s"
     status=1
   fi
