@@ -59,7 +59,8 @@ bool peerUser(int fd, uid_t* user) {
 }
 
 void pause(const QDeadlineTimer& deadline) {
-  QThread::msleep(static_cast<unsigned long>(qBound(qint64(0), deadline.remainingTime(), qint64(10))));
+  QThread::msleep(
+      static_cast<unsigned long>(qBound(qint64(0), deadline.remainingTime(), qint64(10))));
 }
 
 // ----------------------------------------------------------------- desktops
@@ -73,9 +74,10 @@ bool isLoopback(const sockaddr_storage& address) {
 
 QByteArray hostOf(const sockaddr_storage& address) {
   char text[INET6_ADDRSTRLEN] = {};
-  const void* bytes = address.ss_family == AF_INET
-                          ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in&>(address).sin_addr)
-                          : static_cast<const void*>(&reinterpret_cast<const sockaddr_in6&>(address).sin6_addr);
+  const void* bytes =
+      address.ss_family == AF_INET
+          ? static_cast<const void*>(&reinterpret_cast<const sockaddr_in&>(address).sin_addr)
+          : static_cast<const void*>(&reinterpret_cast<const sockaddr_in6&>(address).sin6_addr);
   return ::inet_ntop(address.ss_family, bytes, text, sizeof text) ? QByteArray(text) : QByteArray();
 }
 
@@ -90,8 +92,8 @@ QString xServerKey(int fd) {
   if (::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &length) != 0) return {};
   if (peer.ss_family == AF_UNIX) {
     const auto& local = reinterpret_cast<const sockaddr_un&>(peer);
-    const qsizetype size = static_cast<qsizetype>(length) -
-                           static_cast<qsizetype>(offsetof(sockaddr_un, sun_path));
+    const qsizetype size =
+        static_cast<qsizetype>(length) - static_cast<qsizetype>(offsetof(sockaddr_un, sun_path));
     if (size <= 0) return {};
     const bool abstract = local.sun_path[0] == '\0';
     const QByteArray path = abstract ? QByteArray(local.sun_path + 1, size - 1)
@@ -109,9 +111,9 @@ QString xServerKey(int fd) {
            QFile::decodeName(path);
   }
   if (peer.ss_family != AF_INET && peer.ss_family != AF_INET6) return {};
-  const int port = ntohs(peer.ss_family == AF_INET
-                             ? reinterpret_cast<const sockaddr_in&>(peer).sin_port
-                             : reinterpret_cast<const sockaddr_in6&>(peer).sin6_port);
+  const int port =
+      ntohs(peer.ss_family == AF_INET ? reinterpret_cast<const sockaddr_in&>(peer).sin_port
+                                      : reinterpret_cast<const sockaddr_in6&>(peer).sin6_port);
   // A server on this machine: reached on a loopback address, or on one of
   // this machine's own (the connection's two ends share it).
   sockaddr_storage self{};
@@ -252,7 +254,8 @@ bool SingleInstance::Claim(std::function<void()> comeToFront) {
     char reply[sizeof kAnswer] = {};
     const ssize_t got = ::recv(out, reply, sizeof reply, MSG_DONTWAIT);
     ::close(out);
-    if (got == static_cast<ssize_t>(sizeof kAnswer - 1) && memcmp(reply, kAnswer, sizeof kAnswer - 1) == 0)
+    if (got == static_cast<ssize_t>(sizeof kAnswer - 1) &&
+        memcmp(reply, kAnswer, sizeof kAnswer - 1) == 0)
       return false;
     if (got > 0) {
       why = QStringLiteral("the socket's name is held by something else");
@@ -263,7 +266,8 @@ bool SingleInstance::Claim(std::function<void()> comeToFront) {
     if (deadline.hasExpired()) break;
     pause(deadline);
   }
-  const QByteArray message = "poronka: single-launch protection is off: " + why.toLocal8Bit() + '\n';
+  const QByteArray message =
+      "poronka: single-launch protection is off: " + why.toLocal8Bit() + '\n';
   std::fputs(message.constData(), stderr);
   return true;
 }

@@ -63,12 +63,15 @@ struct BellFile {
 };
 
 BellFile FindBell() {
-  const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+  const QStringList folders =
+      QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
   for (const char* theme : {"/sounds/freedesktop/stereo/", "/sounds/"}) {
     for (const QString& folder : folders) {
       for (const char* suffix : {".disabled", ".oga", ".ogg", ".wav"}) {
-        const QString path = folder + QLatin1String(theme) + QLatin1String("bell") + QLatin1String(suffix);
-        if (QFileInfo(path).isFile()) return {QFile::encodeName(path), qstrcmp(suffix, ".disabled") == 0};
+        const QString path =
+            folder + QLatin1String(theme) + QLatin1String("bell") + QLatin1String(suffix);
+        if (QFileInfo(path).isFile())
+          return {QFile::encodeName(path), qstrcmp(suffix, ".disabled") == 0};
       }
     }
   }
