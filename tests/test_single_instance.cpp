@@ -284,9 +284,6 @@ class SingleInstanceTest : public fixture::Suite {
     ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode));
     return path;
   }
-  static void skipUnlessRoot() {
-    if (!asRoot()) QSKIP("needs root, to act as other users");
-  }
 
  private Q_SLOTS:
   void initTestCase() {
@@ -342,7 +339,7 @@ class SingleInstanceTest : public fixture::Suite {
     QFETCH(QString, temporary);
     QFETCH(QStringList, options);
     QFETCH(bool, root);
-    if (root) skipUnlessRoot();
+    if (root && !asRoot()) QSKIP("needs root, to act as another user");
     Launch* first = launch(options, runtimeFolder, temporary);
     const QByteArray outcome = first->Outcome();
     if (outcome.startsWith("no namespace")) QSKIP(outcome.constData());
@@ -396,7 +393,7 @@ class SingleInstanceTest : public fixture::Suite {
   // neither be answered nor bring the program forward, and another user's
   // launch is a program of its own.
   void anotherUserNeitherAnswersNorAsks() {
-    skipUnlessRoot();
+    if (!asRoot()) QSKIP("needs root, to act as other users");
     const int squatter = socketAt(name(), true);
     QVERIFY(squatter >= 0);
     Launch* squatted = launch();
