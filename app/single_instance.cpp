@@ -27,7 +27,10 @@ constexpr char kAnswer[] = "poronka\n";
 // How long a launch waits for the running program's answer, all told; it
 // still starts well within two seconds when none comes.
 constexpr int kAnswerWithinMs = 1000;
+// Launches queued for an answer; once a stopped program's queue is full, a
+// launch is refused at once (and waits out its second all the same).
 constexpr int kBacklog = 64;
+// However often it is asked, the program comes forward at most this often.
 constexpr int kCalmMs = 200;
 
 struct Address {

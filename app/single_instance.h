@@ -11,10 +11,11 @@
 // written anywhere. Anyone on the machine may connect to such a socket, so
 // both ends check the other's credentials (SO_PEERCRED): the first program
 // answers only its own user, and a launch believes only its own user's
-// answer. A name taken by another user costs one launch its protection,
-// never its start. A thread of its own answers, so a launch made while the
-// first program is still building its screens is answered at once; a
-// stopped program answers nothing, and the launch starts after a second.
+// answer. A name taken by another user costs launches their protection,
+// never their start. A thread of its own answers, so a launch made while the
+// first program is still building its screens is answered at once (it comes
+// forward once its event loop runs); a stopped program answers nothing, and
+// the launch starts after a second.
 // Launches in separate network namespaces do not see each other (each
 // starts). Qt's local sockets are not used, since they would bring the whole
 // network module (and Kerberos) into memory for this.
