@@ -18,7 +18,7 @@ WORK=$(mktemp -d /tmp/poronka-e2e.XXXXXX)
 PID=""
 WM_PID=""
 KEEP_WORK=""
-# The program's runtime folder (its single-instance lock), the test's own.
+# The program's runtime folder, the test's own (Qt wants one).
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The processes that carry this run's mark, but this script (and the shell
