@@ -128,7 +128,8 @@ packages() { in_root dpkg-query -W -f='${Status}\n' | grep -c 'install ok instal
 # What a run left behind: every process of the namespace but this script
 # (process 1) and the shell that asks, with its ps and awk.
 leftovers() {
-  ps -e -o pid=,ppid=,args= | awk -v me="$BASHPID" '$1 != 1 && $1 != me && $2 != me'
+  local me=$BASHPID
+  ps -e -o pid=,ppid=,args= | awk -v me="$me" '$1 != 1 && $1 != me && $2 != me'
 }
 
 status=0
