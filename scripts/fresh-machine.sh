@@ -102,56 +102,77 @@ say "base root ready in $(($(now) - start)) s"
 git clone --quiet --no-hardlinks "$top" "$root/root/poronka"
 git -C "$root/root/poronka" checkout --quiet --detach "$commit"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-# xvfb-run -a looks for a free display by its lock file in /tmp; the root's
-# /tmp is its own, but X's abstract sockets are shared with this machine.
-for n in $(sed -n 's|.*@/tmp/.X11-unix/X\([0-9]*\)$|\1|p' /proc/net/unix | sort -u); do
+# xvfb-run -a looks for a free display by its lock file in /tmp, from 99 up.
+# The root's /tmp is its own, but X's abstract sockets are shared with this
+# machine: keep the root's displays clear of this machine's, now and later.
+for n in $(seq 99 149) $(sed -n 's|.*@/tmp/.X11-unix/X\([0-9]*\)$|\1|p' /proc/net/unix); do
   touch "$root/tmp/.X$n-lock"
 done
 
-cat >"$work/inside.sh" <<'INSIDE'
+# Process 1 of a private process and mount namespace: mounts what the root
+# needs and makes it the namespace's root, as a machine's own would be (a
+# chroot would refuse user namespaces to the tests).
+cat >"$work/enter.sh" <<'ENTER'
 #!/bin/bash
-# Runs as process 1 of a private process and mount namespace.
-set -uo pipefail
-root=$1 suite=$2 ctest=$3
+set -euo pipefail
+root=$1
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 mount -t tmpfs shm "$root/dev/shm"
 mount -t tmpfs run "$root/run"
+cd "$root"
+mkdir -p .host
+pivot_root . .host
+umount -l /.host
+rmdir /.host
+shift
+exec /usr/bin/env -i HOME=/root TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+  /bin/bash /fresh-steps.sh "$@"
+ENTER
+
+# The steps, as process 1 inside the root.
+cat >"$root/fresh-steps.sh" <<'STEPS'
+set -uo pipefail
+suite=$1
+export CTEST_ARGS=$2
 say() { printf '[fresh %s %s] %s\n' "$suite" "$(date +%T)" "$*"; }
-in_root() {
-  chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb CTEST_ARGS="$ctest" \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
-}
-packages() { in_root dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
+packages() { dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
 # What a run left behind: every process of the namespace but this script
-# (process 1) and the shell that asks, with its ps and awk.
+# (process 1) and the shell that asks.
 leftovers() {
-  local me=$BASHPID
-  ps -e -o pid=,ppid=,args= | awk -v me="$me" '$1 != 1 && $1 != me && $2 != me'
+  local me=$BASHPID d stat
+  for d in /proc/[0-9]*; do
+    [ "${d#/proc/}" != 1 ] && [ "${d#/proc/}" != "$me" ] || continue
+    { read -r stat <"$d/stat"; } 2>/dev/null || continue
+    stat=${stat##*) }
+    stat=${stat#* }
+    [ "${stat%% *}" != "$me" ] || continue
+    echo "${d#/proc/} $(tr '\0' ' ' <"$d/cmdline" 2>/dev/null)"
+  done
 }
 
 status=0
 step() {  # name command...
-  local name=$1 before after t0 t1
+  local name=$1 before after t0 t1 left
   shift
   before=$(packages)
   t0=$(date +%s)
   say "== $name"
   # The whole output goes to a log; what matters is shown: its end, and all
   # of it on a failure.
-  if in_root bash -c "cd /root/poronka && $*" >"$root.log" 2>&1; then
+  if (cd /root/poronka && "$@") >/fresh-step.log 2>&1; then
     t1=$(date +%s)
     after=$(packages)
-    tail -n 25 "$root.log"
+    tail -n 25 /fresh-step.log
     say "$name: passed in $((t1 - t0)) s, $((after - before)) packages installed"
   else
-    tail -n 300 "$root.log"
+    tail -n 300 /fresh-step.log
     say "$name: FAILED after $(($(date +%s) - t0)) s"
     status=1
   fi
-  local left
   left=$(leftovers)
   if [ -n "$left" ]; then
     say "$name left processes behind:"
@@ -166,10 +187,9 @@ step "make test" make test
 # The package, built here, installs and runs here.
 step "make package, installed and started" scripts/check-package.sh
 exit $status
-INSIDE
-chmod +x "$work/inside.sh"
+STEPS
+
 say "running the two commands in the root (commit ${commit:0:12})"
-# The root's /proc must show only its own processes: mount it in its namespace.
 unshare --mount --pid --fork --mount-proc --propagation private \
-  "$work/inside.sh" "$root" "$suite" "${PORONKA_FRESH_CTEST:-}"
+  bash "$work/enter.sh" "$root" "$suite" "${PORONKA_FRESH_CTEST:-}"
 say "all passed in $(($(now) - start)) s"
