@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "app/screens.h"
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
 

@@ -3,7 +3,7 @@
 #include <QShowEvent>
 
 #include "app/screens.h"
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 #include "drill/drill_screen.h"
 #include "rewards/greeting.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 namespace fixture {
 

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "app/backdrop.h"
-#include "app/single_instance.h"
-#include "app/window_manager.h"
+#include "app/desktop/single_instance.h"
+#include "app/desktop/window_manager.h"
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"

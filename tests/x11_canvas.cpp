@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/backdrop.h"
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 #include "pictures/wallpaper_chooser.h"
 #include "tests/fixture.h"
 

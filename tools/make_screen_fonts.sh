@@ -8,7 +8,7 @@
 #
 # Needs Debian's python3-fonttools. Run it again after adding a text with a new
 # kanji or sign: tests/test_screen_fonts fails until then. PORONKA_SYSTEM_FONTS=1
-# gives the screens the installed faces again (app/ui_fonts.cpp).
+# gives the screens the installed faces again (app/ui/fonts.cpp).
 #
 # The IPA Font License asks a derived font to carry another name (no "IPA" in
 # its font or file name) and to stay under that licence: see assets/CREDITS.md.
@@ -25,7 +25,7 @@ import pathlib, re, sys
 root = pathlib.Path(sys.argv[1])
 chars = set()
 for folder in ("app", "drill", "blackboard", "rewards", "pictures"):
-    for path in sorted((root / folder).glob("*.[ch]*")):
+    for path in sorted((root / folder).rglob("*.[ch]*")):
         source = re.sub(r"//[^\n]*", "", path.read_text(encoding="utf-8"))
         for literal in re.findall(r'"((?:[^"\\\n]|\\.)*)"', source):
             chars.update(c for c in literal if ord(c) > 0x7E)

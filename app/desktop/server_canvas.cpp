@@ -1,4 +1,4 @@
-#include "app/server_canvas.h"
+#include "app/desktop/server_canvas.h"
 
 #include <xcb/xcb.h>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 
 namespace wm {
 
