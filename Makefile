@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test test-asan soak bench package clean
+.PHONY: all deps build run test test-asan soak bench package format check-format clean
 
 JOBS ?= $(shell nproc)
 N ?= 1000000
@@ -45,6 +45,16 @@ package: deps
 	@$(AS_CALLER) cmake --preset default >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
 	@$(AS_CALLER) cpack --config build/default/CPackConfig.cmake -B build/default
+
+# Every C++ file laid out by .clang-format; check-format only names those
+# that are off (CI runs it).
+format:
+	@scripts/install-deps.sh format
+	@$(AS_CALLER) scripts/check-format.sh --fix
+
+check-format:
+	@scripts/install-deps.sh format
+	@$(AS_CALLER) scripts/check-format.sh
 
 clean:
 	rm -rf build

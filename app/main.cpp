@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "app/backdrop.h"
-#include "app/screens.h"
 #include "app/desktop/single_instance.h"
+#include "app/screens.h"
 #include "app/ui/ui.h"
 
 int main(int argc, char* argv[]) {

@@ -1,6 +1,5 @@
 #include "rewards/fifty_screen.h"
 
-
 namespace {
 
 using ui::Component;

@@ -19,6 +19,23 @@ packages=(
   qt6-wayland weston
 )
 
+# Sets asked for by name, instead of the list above.
+# format: the one clang-format the C++ files are laid out by (make format).
+format=(clang-format)
+# assets: what draws the pictures and cuts the fonts in assets/ (make assets).
+assets=(build-essential cmake qt6-base-dev fonts-noto-color-emoji fonts-klee fonts-dejavu-core
+  fonts-ipafont-gothic python3 python3-fonttools)
+if [ $# -gt 0 ]; then
+  packages=()
+  for set in "$@"; do
+    case $set in
+      format) packages+=("${format[@]}") ;;
+      assets) packages+=("${assets[@]}") ;;
+      *) echo "unknown set of packages: $set (format, assets)" >&2; exit 2 ;;
+    esac
+  done
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

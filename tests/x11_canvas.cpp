@@ -18,9 +18,10 @@ QImage noise(QSize size, int salt, QImage::Format format = QImage::Format_RGB32)
   QImage picture(size, format);
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, y,
-                       qRgba((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF,
-                             format == QImage::Format_RGB32 ? 255 : (x * 16 + y) & 0xFF));
+      picture.setPixel(
+          x, y,
+          qRgba((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF,
+                format == QImage::Format_RGB32 ? 255 : (x * 16 + y) & 0xFF));
   return picture;
 }
 
