@@ -49,7 +49,7 @@ class Plain : public ui::Form {
 
 }  // namespace
 
-class X11Canvas : public fixture::Suite {
+class X11CanvasTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -107,5 +107,5 @@ class X11Canvas : public fixture::Suite {
   }
 };
 
-PORONKA_TEST_MAIN(X11Canvas)
+PORONKA_TEST_MAIN(X11CanvasTest)
 #include "x11_canvas.moc"
