@@ -1,5 +1,6 @@
 #!/bin/sh
-# Writes assets/screen_gothic.ttf and assets/screen_pgothic.ttf: the gothic faces
+# Writes assets/screen_gothic.ttf and assets/screen_pgothic.ttf (or into the
+# folder given second, after the folder of the IPA faces): the gothic faces
 # the screens' captions are set in (IPAGothic and IPAPGothic, from Debian's
 # fonts-ipafont-gothic), cut down to the characters a screen can show: ASCII, the
 # kana, the Japanese punctuation, and the kanji and signs of the program's own
@@ -16,6 +17,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$here/..
 fonts=${1:-/usr/share/fonts/opentype/ipafont-gothic}
+output=${2:-$root/assets}
 
 # Every character in a string literal of the program's sources.
 texts=$(mktemp)
@@ -67,5 +69,5 @@ PY
   echo "wrote $2"
 }
 
-subset "$fonts/ipag.ttf" "$root/assets/screen_gothic.ttf" "Poronka Gothic"
-subset "$fonts/ipagp.ttf" "$root/assets/screen_pgothic.ttf" "Poronka PGothic"
+subset "$fonts/ipag.ttf" "$output/screen_gothic.ttf" "Poronka Gothic"
+subset "$fonts/ipagp.ttf" "$output/screen_pgothic.ttf" "Poronka PGothic"
