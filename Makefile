@@ -1,9 +1,11 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test test-asan soak bench package format check-format assets check-assets clean
+.PHONY: all build run test test-asan soak bench package format check-format assets check-assets clean
 
 JOBS ?= $(shell nproc)
 N ?= 1000000
 SEED ?=
+# More arguments for ctest, e.g. CTEST_ARGS='-R test_problems' or '-LE long'.
+CTEST_ARGS ?=
 MAKEFLAGS += --no-print-directory
 # Under sudo only installing packages needs root: the rest runs as the user
 # who called it, on their display.
@@ -11,26 +13,32 @@ AS_CALLER := scripts/as-caller.sh
 
 all: build
 
-deps:
-	@scripts/install-deps.sh
-
-build: deps
+# Each target installs only the Debian packages it needs (scripts/install-deps.sh).
+build:
+	@scripts/install-deps.sh build
 	@$(AS_CALLER) cmake --preset default >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS)
 
-run: deps
+run:
+	@scripts/install-deps.sh build run
 	@echo "Building the program only (make test builds the tests and benchmarks too)."
 	@$(AS_CALLER) cmake --preset default >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
 	@$(AS_CALLER) scripts/run.sh build/default/poronka
 
-test: build
-	@$(AS_CALLER) ctest --preset default -j $(JOBS)
+# The test targets want every tool the tests use: a missing one stops the
+# configure instead of leaving its tests out.
+test:
+	@scripts/install-deps.sh build test
+	@$(AS_CALLER) cmake --preset default -DPORONKA_TEST_TOOLS_REQUIRED=ON >/dev/null
+	@$(AS_CALLER) cmake --build --preset default -j $(JOBS)
+	@$(AS_CALLER) ctest --preset default -j $(JOBS) $(CTEST_ARGS)
 
-test-asan: deps
-	@$(AS_CALLER) cmake --preset asan >/dev/null
+test-asan:
+	@scripts/install-deps.sh build test
+	@$(AS_CALLER) cmake --preset asan -DPORONKA_TEST_TOOLS_REQUIRED=ON >/dev/null
 	@$(AS_CALLER) cmake --build --preset asan -j $(JOBS)
-	@$(AS_CALLER) ctest --preset asan -j $(JOBS)
+	@$(AS_CALLER) ctest --preset asan -j $(JOBS) $(CTEST_ARGS)
 
 # Random events from a child, N of them (the seed is printed; SEED=... replays).
 soak: build
@@ -38,10 +46,12 @@ soak: build
 		build/default/tests/soak/soak $(N) $(SEED)
 
 bench: build
+	@scripts/install-deps.sh test
 	@$(AS_CALLER) bench/run_all.sh build/default
 
 # The Debian package, from the program alone: build/default/poronka_<version>_<arch>.deb
-package: deps
+package:
+	@scripts/install-deps.sh build run package
 	@$(AS_CALLER) cmake --preset default >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
 	@$(AS_CALLER) cpack --config build/default/CPackConfig.cmake -B build/default

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
   // (also XWayland) first, Wayland itself where no X server can be reached.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   QApplication app(argc, argv);
-  SingleInstance instance(SingleInstance::RuntimeFolder(), SingleInstance::DesktopKey());
+  SingleInstance instance(SingleInstance::DesktopKey());
   if (!instance.Claim([] { Form10->ComeForward(); })) return 0;
   SetUpApplication();
   CreateScreens();

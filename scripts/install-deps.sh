@@ -1,45 +1,61 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
-# Quick and silent when everything is already there; otherwise apt shows
-# what it does.
+# Installs the Debian packages that are missing for what is asked:
+#
+#   scripts/install-deps.sh build      build the program (and its tests)
+#   scripts/install-deps.sh run        run it; with no display, also the
+#                                      virtual display and the screenshot tools
+#   scripts/install-deps.sh test       run every test
+#   scripts/install-deps.sh package    build the Debian package
+#   scripts/install-deps.sh format     lay out the C++ files (make format)
+#   scripts/install-deps.sh assets     make the pictures and fonts of assets/
+#
+# Several may be named at once. Quick and silent when everything is already
+# there; otherwise apt shows what it does. Works on Debian 12 and 13.
 set -euo pipefail
 
-packages=(
-  build-essential cmake
-  qt6-base-dev qt6-svg-dev libgl-dev
-  fonts-ipafont-gothic
-  libxcb1-dev
-  xvfb xauth xdotool imagemagick x11-utils
-  # The bell: libcanberra, its sound-server back end, the sound theme.
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
-  # Checks of the package and its desktop files, and a sound server for tests.
-  file dpkg-dev desktop-file-utils appstream man-db pulseaudio pulseaudio-utils
-  # Window managers for the end-to-end runs.
-  openbox xfwm4 xfconf dbus wmctrl
-  qt6-wayland weston
+build=(build-essential cmake pkgconf qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
+  libcanberra-dev)
+# The platform plugins (X and Wayland), the writing's font, the bell: its
+# sound-server back end and the sound theme.
+run=(qt6-qpa-plugins qt6-wayland fonts-ipafont-gothic libcanberra-pulse
+  sound-theme-freedesktop)
+headless=(xvfb xauth imagemagick)
+package=(file dpkg-dev)
+test=(
+  "${headless[@]}" xdotool x11-utils
+  # Checks of the package and of what the desktop and software centre read.
+  "${package[@]}" desktop-file-utils appstream man-db
+  # A private sound server for the bell's test.
+  pulseaudio pulseaudio-utils
+  # Window managers and compositors for the end-to-end runs.
+  openbox xfwm4 xfconf dbus wmctrl weston
 )
-
-# Sets asked for by name, instead of the list above.
-# format: the one clang-format the C++ files are laid out by (make format).
+# The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)
-# assets: what draws the pictures and cuts the fonts in assets/ (make assets).
+# What draws the pictures and cuts the fonts of assets/.
 assets=(build-essential cmake qt6-base-dev fonts-noto-color-emoji fonts-klee fonts-dejavu-core
   fonts-ipafont-gothic python3 python3-fonttools)
-if [ $# -gt 0 ]; then
-  packages=()
-  for set in "$@"; do
-    case $set in
-      format) packages+=("${format[@]}") ;;
-      assets) packages+=("${assets[@]}") ;;
-      *) echo "unknown set of packages: $set (format, assets)" >&2; exit 2 ;;
-    esac
-  done
-fi
+
+wanted=()
+for set in "$@"; do
+  case $set in
+    build) wanted+=("${build[@]}") ;;
+    run)
+      wanted+=("${run[@]}")
+      if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${headless[@]}"); fi
+      ;;
+    test) wanted+=("${run[@]}" "${test[@]}") ;;
+    package) wanted+=("${package[@]}") ;;
+    format) wanted+=("${format[@]}") ;;
+    assets) wanted+=("${assets[@]}") ;;
+    *) echo "unknown set of packages: $set (build, run, test, package, format, assets)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
+    case " ${missing[*]} " in *" $p "*) ;; *) missing+=("$p") ;; esac
   fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

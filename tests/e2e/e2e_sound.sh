@@ -8,10 +8,11 @@ command -v pulseaudio >/dev/null && command -v pactl >/dev/null ||
   fail "pulseaudio and pactl are needed (scripts/install-deps.sh installs them)"
 
 # A server of our own, in the work folder, so no desktop's sound is touched.
+# It says which file each sound plays.
 export HOME="$WORK" PULSE_RUNTIME_PATH="$WORK/pulse" PULSE_STATE_PATH="$WORK/pulse"
 export PULSE_SERVER="unix:$WORK/pulse.sock"
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
-  -L "module-null-sink sink_name=speaker" \
+  --log-level=info -L "module-null-sink sink_name=speaker" \
   -L "module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
   >"$WORK/pulse.log" 2>&1 &
 PULSE_PID=$!
@@ -32,7 +33,12 @@ sleep 0.2
 sounds() { grep -c "'new' on sink-input" "$WORK/events" || true; }
 sounds_are() { [ "$(sounds)" -eq "$1" ]; }
 
-start_program
+# The program's home starts empty, and the user's sound theme has a bell of
+# its own (the theme's "complete" sound), which comes before the system's.
+mkdir -p "$WORK/home" "$WORK/share/sounds/freedesktop/stereo"
+BELL="$WORK/share/sounds/freedesktop/stereo/bell.oga"
+cp /usr/share/sounds/freedesktop/stereo/complete.oga "$BELL"
+HOME="$WORK/home" XDG_DATA_HOME="$WORK/share" start_program
 wait_for 20 "the first problem" problem_shown
 drill=$(xdotool search --onlyvisible --name '^PORONKA' | head -n 1)
 [ -n "$drill" ] || fail "no drill window"
@@ -44,7 +50,8 @@ xdotool type --delay 60 19
 wait_for 5 "the bell of the first wrong answer" sounds_are 1
 xdotool type --delay 60 19
 wait_for 5 "the bell of the second wrong answer" sounds_are 2
-grep -q 'bell' <(pactl list samples) || fail "the cached sound is not the theme's bell"
+grep -q "Created input .*\"$BELL\"" "$WORK/pulse.log" || fail "the user's bell did not play"
+[ -z "$(pactl list samples short)" ] || fail "a sound was left in the server's cache"
 
 # Try every sum: each wrong one rings once more, the right one rewrites
 # やったかず and rings nothing.
@@ -78,4 +85,9 @@ sounds_are "$expected" || fail "$(sounds) sounds for $expected wrong answers"
 # With the sound library open, "おしまい" still ends the program at once and cleanly.
 click_drill 76 276
 expect_exit "おしまい"
+
+# The bell wrote nothing: no sound cache. The sound server's client library
+# makes its cookie where the user has none, and only that.
+written=$(cd "$WORK/home" && find . -type f | sort | tr '\n' ' ')
+[ "$written" = "./.config/pulse/cookie " ] || fail "the program wrote $written"
 echo "PASS ($expected wrong answers, $expected bells; right answer $right)"

@@ -36,5 +36,13 @@ wait_for 30 "the board and the chooser in front of the backdrop" board_in_front
 
 ( unset DISPLAY QT_QPA_PLATFORM; timeout 10 "$PROGRAM" >"$WORK/second.log" 2>&1 ) ||
   fail "the second launch ended with $?"
+# The compositor's socket by its full path, or through a link to it, is the
+# same desktop.
+ln -s "$XDG_RUNTIME_DIR/poronka-wl" "$WORK/wl-link"
+for socket in "$XDG_RUNTIME_DIR/poronka-wl" "$WORK/wl-link"; do
+  ( unset DISPLAY QT_QPA_PLATFORM; export WAYLAND_DISPLAY=$socket
+    timeout 5 "$PROGRAM" >"$WORK/second.log" 2>&1 ) ||
+    fail "a launch on $socket ended with $?: $(cat "$WORK/second.log")"
+done
 kill -0 "$PID" || fail "the first program ended"
 echo "PASS"

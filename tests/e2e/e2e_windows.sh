@@ -29,12 +29,15 @@ problem_shown || fail "the board is not in front after a click on the backdrop"
 [ "$(pixel "$WORK/shot.png" 560 300)" = "#808000" ] || fail "the chooser is not in front"
 
 # A second launch asks the first to come forward and ends; one set of windows.
+# The program keeps nothing in the runtime folder, so a cleaner that empties
+# or removes it changes nothing.
+[ -z "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "files in the runtime folder: $(ls -A "$XDG_RUNTIME_DIR")"
+rm -rf "$XDG_RUNTIME_DIR"
 before=$(xdotool search --all --name '' 2>/dev/null | wc -l)
 timeout 10 "$PROGRAM" >"$WORK/second.log" 2>&1 || fail "the second launch ended with $?"
 kill -0 "$PID" || fail "the first program ended"
 after=$(xdotool search --all --name '' 2>/dev/null | wc -l)
 [ "$after" -eq "$before" ] || fail "the second launch left windows: $before before, $after after"
-ls "$XDG_RUNTIME_DIR" | grep -q 'lock' || fail "no lock in the runtime folder"
 
 # The keys come back to the board when the ten-in-a-row badge goes.
 click_drill 60 240  # "もんだい": a fresh problem

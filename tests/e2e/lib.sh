@@ -7,6 +7,9 @@ set -euo pipefail
 
 if [ -z "${PORONKA_E2E_DISPLAY:-}" ]; then
   export PORONKA_E2E_DISPLAY=1
+  # Every process of this run inherits the mark, also those that leave their
+  # parent (a session bus and what it starts): the end finds them by it.
+  export PORONKA_E2E_RUN="$$.$(date +%s%N)"
   exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$@"
 fi
 
@@ -15,12 +18,48 @@ WORK=$(mktemp -d /tmp/poronka-e2e.XXXXXX)
 PID=""
 WM_PID=""
 KEEP_WORK=""
-# The program's runtime folder (its single-instance lock), the test's own.
+# The program's runtime folder, the test's own (Qt wants one).
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The processes that carry this run's mark, but this script (and the shell
+# that runs this function), the xvfb-run above it and its X server, which
+# xvfb-run ends itself.
+parent_of() {  # pid
+  local stat
+  { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 1
+  stat=${stat##*) }
+  stat=${stat#* }
+  echo "${stat%% *}"
+}
+run_processes() {
+  local keep=" $BASHPID " p=$$ pid parent
+  while [ "$p" -gt 1 ]; do
+    keep+="$p "
+    p=$(parent_of "$p") || break
+  done
+  for pid in $(grep -lsz "^PORONKA_E2E_RUN=$PORONKA_E2E_RUN\$" /proc/[0-9]*/environ | cut -d/ -f3); do
+    case $keep in *" $pid "*) continue ;; esac
+    parent=$(parent_of "$pid") || continue
+    [ "$parent" != "$BASHPID" ] || continue
+    case $keep in *" $parent "*) [ "$(cat "/proc/$pid/comm" 2>/dev/null)" != Xvfb ] || continue ;; esac
+    echo "$pid"
+  done
+}
+# Ends the whole session the run started: the program, the window manager,
+# session buses and whatever they started.
+end_session() {
+  local left
+  left=$(run_processes)
+  [ -z "$left" ] || kill $left 2>/dev/null || true
+  for _ in $(seq 40); do
+    left=$(run_processes)
+    [ -n "$left" ] || return 0
+    sleep 0.05
+  done
+  kill -KILL $left 2>/dev/null || true
+}
 cleanup() {
-  if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi
-  if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null || true; fi
+  end_session
   # Screenshots of a failure stay for a look; others go.
   [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
 }
@@ -130,9 +169,10 @@ taskbar_windows() {
   done
 }
 
-# The window's title as the window manager reads it.
+# The window's title as the window manager reads it (xprop writes it out in
+# UTF-8 only in a UTF-8 locale; a fresh machine has none set).
 title_of() {  # window
-  xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
+  LC_ALL=C.UTF-8 xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
 }
 
 # The frame widths: left right top bottom.
@@ -170,19 +210,26 @@ locate_drill() {
 
 # Whether the counter window shows; it is the program's 114 x 422 window.
 counters_shown() {
-  COUNTERS=$(window_of_size 114 422)
+  # The window stays the same for the program's life: look for it once.
+  if [ -z "${COUNTERS:-}" ] || [ "${COUNTERS_OF:-}" != "$PID" ]; then
+    COUNTERS=$(window_of_size 114 422)
+    COUNTERS_OF=$PID
+  fi
   [ -n "$COUNTERS" ] && viewable "$COUNTERS"
 }
 
 # The sum on the board, read from the counters "わかんない" brought up: blue
-# tiles in the left column, red ones in the right.
+# tiles in the left column, red ones in the right (one read of the screenshot).
 sum_from_counters() {
-  local cx cy a=0 b=0 top
+  local cx cy top format="" colour a=0 b=0
   read -r cx cy _ _ < <(client_area "$COUNTERS")
   shot
   for top in 24 56 88 120 152 200 232 264 296 328; do
-    [ "$(pixel "$WORK/shot.png" $((cx + 32)) $((cy + top + 16)))" = "#3F3FFF" ] && a=$((a + 1))
-    [ "$(pixel "$WORK/shot.png" $((cx + 80)) $((cy + top + 16)))" = "#FF0700" ] && b=$((b + 1))
+    format+="L%[hex:p{$((cx + 32)),$((cy + top + 16))}] R%[hex:p{$((cx + 80)),$((cy + top + 16))}] "
+  done
+  for colour in $(convert "$WORK/shot.png" -format "$format" info:); do
+    [ "$colour" = L3F3FFF ] && a=$((a + 1))
+    [ "$colour" = RFF0700 ] && b=$((b + 1))
   done
   echo $((a + b))
 }
