@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all build run test test-asan soak bench package clean
+.PHONY: all build run test test-asan soak bench package format check-format assets check-assets clean
 
 JOBS ?= $(shell nproc)
 N ?= 1000000
@@ -55,6 +55,27 @@ package:
 	@$(AS_CALLER) cmake --preset default >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS) --target poronka
 	@$(AS_CALLER) cpack --config build/default/CPackConfig.cmake -B build/default
+
+# Every C++ file laid out by .clang-format; check-format only names those
+# that are off (CI runs it).
+format:
+	@scripts/install-deps.sh format
+	@$(AS_CALLER) scripts/check-format.sh --fix
+
+check-format:
+	@scripts/install-deps.sh format
+	@$(AS_CALLER) scripts/check-format.sh
+
+# Every generated file of assets/ made again from the sources in the
+# repository (the drawings, tools/photos/, Debian's fonts); check-assets makes
+# them in a temporary folder and compares them with the committed ones.
+assets:
+	@scripts/install-deps.sh assets
+	@$(AS_CALLER) scripts/make-assets.sh
+
+check-assets:
+	@scripts/install-deps.sh assets
+	@$(AS_CALLER) scripts/check-assets.sh
 
 clean:
 	rm -rf build

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "app/desktop/window_manager.h"
 #include "app/screens.h"
-#include "app/window_manager.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm10 : public ui::Form {
   Q_OBJECT

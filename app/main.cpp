@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "app/backdrop.h"
+#include "app/desktop/single_instance.h"
 #include "app/screens.h"
-#include "app/single_instance.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 int main(int argc, char* argv[]) {
   // Screens stand at fixed positions, which Wayland refuses to clients: X

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/backdrop.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "pictures/picture_library.h"

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 namespace {
 

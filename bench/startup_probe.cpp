@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "bench/bench_util.h"
 #include "drill/drill_screen.h"
 

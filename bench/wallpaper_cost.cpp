@@ -22,9 +22,9 @@
 #include <random>
 
 #include "app/backdrop.h"
+#include "app/desktop/window_manager.h"
 #include "app/screens.h"
-#include "app/ui.h"
-#include "app/window_manager.h"
+#include "app/ui/ui.h"
 #include "bench/bench_util.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"

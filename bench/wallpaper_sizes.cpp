@@ -17,7 +17,7 @@
 
 #include "app/backdrop.h"
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "pictures/wallpaper_chooser.h"
 
 namespace {

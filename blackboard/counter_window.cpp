@@ -2,8 +2,8 @@
 
 #include <QShowEvent>
 
+#include "app/desktop/window_manager.h"
 #include "app/screens.h"
-#include "app/window_manager.h"
 #include "drill/drill_screen.h"
 #include "rewards/greeting.h"
 

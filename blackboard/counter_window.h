@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm2 : public ui::Form {
   Q_OBJECT

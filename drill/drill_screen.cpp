@@ -1,9 +1,8 @@
 #include "drill/drill_screen.h"
 
-#include "app/fonts.h"
-#include "app/input_method.h"
+#include "app/desktop/input_method.h"
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TPORONKA : public ui::Form {
   Q_OBJECT

@@ -1,7 +1,7 @@
 // New problems: two addends from 1 to 9 that always carry over ten, never one
 // of the problems drawn recently.
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 

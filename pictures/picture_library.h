@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "pictures/sheet_layout.h"
 
 enum PictureSlot {

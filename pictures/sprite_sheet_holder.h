@@ -1,7 +1,7 @@
 // Holds the sprite sheet as the picture of its only image. Never shown.
 #pragma once
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm7 : public ui::Form {
   Q_OBJECT

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm9 : public ui::Form {
   Q_OBJECT

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "app/fonts.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm4 : public ui::Form {
   Q_OBJECT

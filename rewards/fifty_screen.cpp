@@ -1,7 +1,5 @@
 #include "rewards/fifty_screen.h"
 
-#include "app/fonts.h"
-
 namespace {
 
 using ui::Component;

@@ -1,7 +1,7 @@
 // The fifty-in-a-row screen: a kitten and "n だい れんぞく".
 #pragma once
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm3 : public ui::Form {
   Q_OBJECT

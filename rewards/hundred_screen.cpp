@@ -1,6 +1,5 @@
 #include "rewards/hundred_screen.h"
 
-#include "app/fonts.h"
 #include "app/screens.h"
 #include "drill/drill_screen.h"
 

@@ -2,7 +2,7 @@
 // go on or to stop.
 #pragma once
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 class TForm5 : public ui::Form {
   Q_OBJECT

@@ -6,6 +6,8 @@
 #                                      virtual display and the screenshot tools
 #   scripts/install-deps.sh test       run every test
 #   scripts/install-deps.sh package    build the Debian package
+#   scripts/install-deps.sh format     lay out the C++ files (make format)
+#   scripts/install-deps.sh assets     make the pictures and fonts of assets/
 #
 # Several may be named at once. Quick and silent when everything is already
 # there; otherwise apt shows what it does. Works on Debian 12 and 13.
@@ -28,6 +30,11 @@ test=(
   # Window managers and compositors for the end-to-end runs.
   openbox xfwm4 xfconf dbus wmctrl weston
 )
+# The one clang-format the C++ files are laid out by: Debian 12's.
+format=(clang-format)
+# What draws the pictures and cuts the fonts of assets/.
+assets=(build-essential cmake qt6-base-dev fonts-noto-color-emoji fonts-klee fonts-dejavu-core
+  fonts-ipafont-gothic python3 python3-fonttools)
 
 wanted=()
 for set in "$@"; do
@@ -39,7 +46,9 @@ for set in "$@"; do
       ;;
     test) wanted+=("${run[@]}" "${test[@]}") ;;
     package) wanted+=("${package[@]}") ;;
-    *) echo "unknown set of packages: $set (build, run, test, package)" >&2; exit 2 ;;
+    format) wanted+=("${format[@]}") ;;
+    assets) wanted+=("${assets[@]}") ;;
+    *) echo "unknown set of packages: $set (build, run, test, package, format, assets)" >&2; exit 2 ;;
   esac
 done
 

@@ -8,7 +8,7 @@ cd "$1"
 shift
 listed=" $* "
 status=0
-for file in app/*.cpp app/*.h drill/*.cpp drill/*.h blackboard/*.cpp blackboard/*.h \
+for file in app/*.cpp app/*.h app/*/*.cpp app/*/*.h drill/*.cpp drill/*.h blackboard/*.cpp blackboard/*.h \
     rewards/*.cpp rewards/*.h pictures/*.cpp pictures/*.h \
     tests/test_*.cpp tests/x11_*.cpp tests/leak_*.cpp tests/e2e/e2e_*.sh tests/soak/*.cpp tests/soak/*.h; do
   [ -e "$file" ] || continue  # a pattern that matched nothing

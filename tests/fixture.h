@@ -1,15 +1,23 @@
 // What every screen test shares: the application set up as the program does,
-// fresh screens for each test, and ways to find and drive components.
+// fresh screens for each test, and one helper for each step the suites take
+// again and again. Components are found with ui::Find, as the program finds
+// them.
 #pragma once
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "app/backdrop.h"
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
+#include "drill/drill_screen.h"
+#include "rewards/greeting.h"
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
 // From Qt 6.7 on, QTRY_ turns its std::chrono timeout into an int inside the
@@ -89,13 +97,6 @@ class Suite : public QObject {
   const Screens screens_;
 };
 
-template <class T>
-T* Find(const QObject* form, const char* name) {
-  T* found = form->findChild<T*>(QString::fromLatin1(name));
-  if (!found) qFatal("no component %s on %s", name, qPrintable(form->objectName()));
-  return found;
-}
-
 // Runs a handler through the program's one failure dispatch point, as a
 // signal from Qt would.
 template <class F>
@@ -103,8 +104,55 @@ void Dispatch(F&& handler) {
   ui::RunHandler(std::forward<F>(handler));
 }
 
-inline QString Caption(const QObject* form, const char* label) {
-  return Find<QLabel>(form, label)->text();
+// A screen's timer ticked `n` times by hand, each tick through the dispatch
+// point as the timer's own would go.
+template <class Screen>
+void Ticks(Screen* screen, void (Screen::*tick)(), int n) {
+  for (int i = 0; i < n; ++i) Dispatch([screen, tick] { (screen->*tick)(); });
+}
+
+// Ticks of the chalk that writes the answer: five write a digit.
+inline void ChalkTicks(int n) { Ticks(PORONKA, &TPORONKA::Timer3Timer, n); }
+
+// A new problem, then 8 + 5 on the board in its place.
+inline void PutUpEightPlusFive() {
+  PORONKA->Button13Click();
+  PORONKA->Label1->SetCaption(QStringLiteral("8"));
+  PORONKA->Label3->SetCaption(QStringLiteral("5"));
+  PORONKA->CorrectSum = 13;
+}
+
+// The digits of `number` typed at once, and the chalk's five ticks that write
+// them: one judgement.
+inline void Answer(int number) {
+  const QString digits = QString::number(number);
+  for (const QChar digit : digits) PORONKA->DigitAction(digit.digitValue());
+  ChalkTicks(5);
+}
+
+// The making-ten animation ticked until it ends (at most 100 ticks); returns
+// how many ticks it took.
+inline int RunMakingTenToEnd() {
+  int ticks = 0;
+  for (; Form6->AnimationMode != 0 && ticks < 100; ++ticks) Dispatch([] { Form6->Timer1Timer(); });
+  return ticks;
+}
+
+// The drill screen shown, as main() shows it, and the backdrop's seven
+// start-up steps: the program is up with its first problem.
+inline void RunStartUp() {
+  PORONKA->show();
+  for (int tick = 0; tick < 7; ++tick) Form10->Timer1Timer();
+}
+
+// Runs `event` from a fresh event loop and returns the code the loop ends
+// with: 0 when the program was told to end, 99 when nothing ended it within
+// five seconds.
+inline int ExitCodeAfter(std::function<void()> event) {
+  QEventLoop loop;
+  QTimer::singleShot(0, std::move(event));
+  QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
+  return loop.exec();
 }
 
 // Counts the paints a widget receives.

@@ -4,12 +4,12 @@
 
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
-#include "fixture.h"
 #include "pictures/wallpaper_chooser.h"
 #include "rewards/badge.h"
 #include "rewards/fifty_screen.h"
 #include "rewards/greeting.h"
 #include "rewards/hundred_screen.h"
+#include "tests/fixture.h"
 
 namespace {
 
@@ -25,9 +25,7 @@ void Keys(QWidget* to, const char* keys) {
   }
 }
 
-void Tick(int n = 1) {
-  for (int i = 0; i < n; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
-}
+void Tick(int n = 1) { fixture::ChalkTicks(n); }
 
 }  // namespace
 
@@ -36,10 +34,7 @@ class AnswerEntryTest : public fixture::Suite {
  private Q_SLOTS:
   void init() {
     Suite::init();
-    PORONKA->Button13Click();
-    PORONKA->Label1->SetCaption(QStringLiteral("8"));
-    PORONKA->Label3->SetCaption(QStringLiteral("5"));
-    PORONKA->CorrectSum = 13;
+    fixture::PutUpEightPlusFive();
   }
 
   void keypadAndKeyboardBuildTheNumber() {

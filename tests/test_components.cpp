@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/ui.h"
+#include "app/ui/ui.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
-#include "fixture.h"
 #include "rewards/greeting.h"
+#include "tests/fixture.h"
 
 namespace {
 
@@ -35,12 +35,6 @@ QString Tick() {
   return (hid + showed).join(QLatin1Char(' '));
 }
 
-int RunToEnd() {
-  int ticks = 0;
-  for (; Form6->AnimationMode != 0 && ticks < 100; ++ticks) Form6->Timer1Timer();
-  return ticks;
-}
-
 void Arrange(const char* first, const char* second) {
   PORONKA->Label1->SetCaption(QString::fromLatin1(first));
   PORONKA->Label3->SetCaption(QString::fromLatin1(second));
@@ -56,7 +50,7 @@ void SecondHint(const char* first, const char* second) {
 
 }  // namespace
 
-class TestCounters : public fixture::Suite {
+class CountersTest : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
   void windowLayout() {
@@ -144,7 +138,7 @@ class TestCounters : public fixture::Suite {
     SecondHint("5", "5");  // the first crosses without rising; five cross
     QCOMPARE(Tick(), QStringLiteral("-16 +25"));
     QCOMPARE(Form6->Timer1->Interval(), 700);
-    QCOMPARE(RunToEnd(), 4 + 8 + 12 + 16);
+    QCOMPARE(fixture::RunMakingTenToEnd(), 4 + 8 + 12 + 16);
     QCOMPARE(Shown(), QStringLiteral("6-10 21-25"));
 
     SecondHint("9", "1");
@@ -156,11 +150,11 @@ class TestCounters : public fixture::Suite {
     SecondHint("4", "9");  // blue climbs and crosses to the right
     QCOMPARE(Form6->AnimationMode, 2);
     QCOMPARE(Tick(), QStringLiteral("-7 +56"));
-    QCOMPARE(RunToEnd(), 9);
+    QCOMPARE(fixture::RunMakingTenToEnd(), 9);
     QCOMPARE(Shown(), QStringLiteral("8-10 12-20 31"));
 
     SecondHint("6", "7");  // from levels 6, 5 and 4
-    QCOMPARE(RunToEnd(), 2 + 6 + 10);
+    QCOMPARE(fixture::RunMakingTenToEnd(), 2 + 6 + 10);
     QCOMPARE(Shown(), QStringLiteral("8-10 14-20 31-33"));
 
     SecondHint("9", "9");
@@ -175,16 +169,16 @@ class TestCounters : public fixture::Suite {
     Arrange("7", "4");
     QCOMPARE(Shown(), QStringLiteral("4-10 17-20"));
     QCOMPARE(Tick(), QStringLiteral("+14"));  // goes on where the old counter was going
-    RunToEnd();
+    fixture::RunMakingTenToEnd();
     QCOMPARE(Form6->TargetStackHeight, 10);
 
     SecondHint("8", "5");
     for (int tick = 1; tick <= 3; ++tick) Form6->Timer1Timer();
     SecondHint("4", "9");
-    RunToEnd();
+    fixture::RunMakingTenToEnd();
     QCOMPARE(Shown(), QStringLiteral("8-10 12-20 31"));
   }
 };
 
-PORONKA_TEST_MAIN(TestCounters)
+PORONKA_TEST_MAIN(CountersTest)
 #include "test_counters.moc"

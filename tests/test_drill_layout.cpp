@@ -79,7 +79,7 @@ class DrillLayoutTest : public fixture::Suite {
  private Q_SLOTS:
   void componentsStandWhereTheyBelong() {
     for (const Place& p : kPlaces) {
-      auto* w = fixture::Find<QWidget>(PORONKA, p.name);
+      auto* w = ui::Find<QWidget>(PORONKA, p.name);
       QVERIFY2(w->geometry() == p.rect, p.name);
       QVERIFY2(fixture::Shown(w) == p.shown, p.name);
     }
@@ -87,14 +87,14 @@ class DrillLayoutTest : public fixture::Suite {
     QVERIFY(!PORONKA->Label1->AutoSize());
     QVERIFY(PORONKA->Label5->AutoSize());
     for (const char* name : {"Image4", "Image5", "Image20", "Image30", "Image40", "Image10"})
-      QVERIFY2(fixture::Find<ui::Image>(PORONKA, name)->Stretch(), name);
+      QVERIFY2(ui::Find<ui::Image>(PORONKA, name)->Stretch(), name);
     for (const char* name : {"Image1", "Image2", "Image3", "Image6", "Image12"})
-      QVERIFY2(!fixture::Find<ui::Image>(PORONKA, name)->Stretch(), name);
+      QVERIFY2(!ui::Find<ui::Image>(PORONKA, name)->Stretch(), name);
   }
 
   void writingOnTheBoard() {
     for (const Writing& w : kWritings) {
-      auto* label = fixture::Find<ui::Label>(PORONKA, w.name);
+      auto* label = ui::Find<ui::Label>(PORONKA, w.name);
       QVERIFY2(label->pos() == w.at, w.name);
       QCOMPARE(label->text(), QString::fromUtf8(w.text));
       QCOMPARE(label->font().family(), QString::fromUtf8(w.face));
@@ -115,7 +115,7 @@ class DrillLayoutTest : public fixture::Suite {
     QCOMPARE(problem.pixelSize(), 19);
     QVERIFY(problem.underline());
     for (const char* name : {"Button15", "Button17"}) {
-      const QFont f = fixture::Find<QPushButton>(PORONKA, name)->font();
+      const QFont f = ui::Find<QPushButton>(PORONKA, name)->font();
       QVERIFY(f.underline() && f.pixelSize() == 13 && f.family() == QString::fromUtf8(kGothic));
     }
     QCOMPARE(PORONKA->Button7->font().family(), QString::fromUtf8(kDigits));

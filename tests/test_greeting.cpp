@@ -1,10 +1,10 @@
 // The kitten's visits: when the window comes and goes, and what it says.
 #include <QtTest>
 
-#include "fixture.h"
 #include "rewards/greeting.h"
+#include "tests/fixture.h"
 
-class TestGreeting : public fixture::Suite {
+class GreetingTest : public fixture::Suite {
   Q_OBJECT
  private Q_SLOTS:
   void visitsAndPhrases() {
@@ -42,5 +42,5 @@ class TestGreeting : public fixture::Suite {
   }
 };
 
-PORONKA_TEST_MAIN(TestGreeting)
+PORONKA_TEST_MAIN(GreetingTest)
 #include "test_greeting.moc"

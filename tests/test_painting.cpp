@@ -15,17 +15,9 @@
 #include "rewards/greeting.h"
 #include "rewards/hundred_screen.h"
 #include "tests/fixture.h"
+#include "tests/sheet_slots.h"
 
 namespace {
-
-// A sheet whose every pixel differs, so that every slot is told apart.
-QImage noisySheet() {
-  QImage sheet(640, 400, QImage::Format_RGB32);
-  for (int y = 0; y < sheet.height(); ++y)
-    for (int x = 0; x < sheet.width(); ++x)
-      sheet.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, 0x40 | (x >> 8) | ((y >> 8) << 2)));
-  return sheet;
-}
 
 struct Given {
   ui::Image* image;
@@ -94,7 +86,7 @@ class PaintingTest : public fixture::Suite {
   void distributionGivesEveryScreenItsOwnCopies() {
     // Creation has distributed once already; with a new sheet the slots and
     // every copy change, and nothing moves or shows.
-    Form7->Image1->SetPicture(noisySheet());
+    Form7->Image1->SetPicture(fixture::NoisySheet());
     Form9->Img(9)->SetPicture(QImage(40, 40, QImage::Format_RGB32));
     const QImage navy = Form9->Img(9)->Picture();
     const auto before = arrangement();
@@ -116,7 +108,7 @@ class PaintingTest : public fixture::Suite {
   }
 
   void praiseAnimalsAreDrawnInTheirOrder() {
-    Form7->Image1->SetPicture(noisySheet());
+    Form7->Image1->SetPicture(fixture::NoisySheet());
     PORONKA->Button20Click();
     // Always below the threshold: the last draw wins, the lion.
     ui::ForceRandomReal(0.004);

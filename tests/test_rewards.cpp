@@ -148,12 +148,8 @@ class RewardsTest : public fixture::Suite {
 
   // Last: once the program has been told to end, no later event loop runs.
   void moreIsEnoughEndsTheProgram() {
-    PORONKA->show();
-    for (int tick = 0; tick < 7; ++tick) Form10->Timer1Timer();
-    QEventLoop loop;
-    QTimer::singleShot(0, [] { QTest::mouseClick(Form5->Button2, Qt::LeftButton); });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
-    QCOMPARE(loop.exec(), 0);
+    fixture::RunStartUp();
+    QCOMPARE(fixture::ExitCodeAfter([] { QTest::mouseClick(Form5->Button2, Qt::LeftButton); }), 0);
     for (QWidget* w : QApplication::topLevelWidgets())
       QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
   }

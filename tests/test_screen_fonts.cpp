@@ -31,7 +31,7 @@ std::vector<std::pair<QWidget*, QString>> captions() {
 
 }  // namespace
 
-class TestScreenFonts : public fixture::Suite {
+class ScreenFontsTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -69,5 +69,5 @@ class TestScreenFonts : public fixture::Suite {
   }
 };
 
-PORONKA_TEST_MAIN(TestScreenFonts)
+PORONKA_TEST_MAIN(ScreenFontsTest)
 #include "test_screen_fonts.moc"

@@ -1,6 +1,5 @@
 // The screen set: creation order, window properties, the backdrop's start-up
 // sequencer, and ending the program.
-#include <QEventLoop>
 #include <QScreen>
 
 #include "app/backdrop.h"
@@ -123,8 +122,7 @@ class ScreensTest : public fixture::Suite {
   }
 
   void activatingTheBackdropRaisesDrillAndChooser() {
-    PORONKA->show();
-    for (int tick = 0; tick < 7; ++tick) Form10->Timer1Timer();
+    fixture::RunStartUp();
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Form9));
     ui::SetVisible(Form2, true);
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Form2));
@@ -154,12 +152,9 @@ class ScreensTest : public fixture::Suite {
 
   // Last: ending the program tells every event loop to finish.
   void closingTheMainWindowEndsTheProgram() {
-    PORONKA->show();
-    for (int tick = 0; tick < 7; ++tick) Form10->Timer1Timer();
-    QEventLoop loop;
-    QTimer::singleShot(0, [] { QTest::mouseClick(PORONKA->Button11, Qt::LeftButton); });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
-    QCOMPARE(loop.exec(), 0);
+    fixture::RunStartUp();
+    QCOMPARE(fixture::ExitCodeAfter([] { QTest::mouseClick(PORONKA->Button11, Qt::LeftButton); }),
+             0);
     for (QWidget* w : QApplication::topLevelWidgets())
       QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
   }

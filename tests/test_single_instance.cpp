@@ -28,7 +28,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/single_instance.h"
+#include "app/desktop/single_instance.h"
 #include "tests/fixture.h"
 
 namespace {

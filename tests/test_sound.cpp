@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "drill/drill_screen.h"
-#include "fixture.h"
+#include "tests/fixture.h"
 
 class SoundTest : public fixture::Suite {
   Q_OBJECT
@@ -66,9 +66,7 @@ class SoundTest : public fixture::Suite {
     const int sum = PORONKA->CorrectSum;
     const int wrong = sum == 18 ? 10 : sum + 1;
     clock.restart();
-    PORONKA->DigitAction(wrong / 10);
-    PORONKA->DigitAction(wrong % 10);
-    for (int i = 0; i < 5; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
+    fixture::Answer(wrong);
     QVERIFY(clock.elapsed() < 200);
     QCOMPARE(ui::BeepCount(), before + 21);
     QCOMPARE(PORONKA->WrongTries, 1);

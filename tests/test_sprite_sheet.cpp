@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "pictures/sheet_layout.h"
 #include "tests/fixture.h"
+#include "tests/sheet_slots.h"
 
 namespace {
 
@@ -77,21 +77,17 @@ TilePart tilePart(int x, int y) {
 
 }  // namespace
 
-class TestSpriteSheet : public fixture::Suite {
+class SpriteSheetTest : public fixture::Suite {
   Q_OBJECT
 
  public:
-  TestSpriteSheet() : Suite(Screens::None) {}
+  SpriteSheetTest() : Suite(Screens::None) {}
 
  private:
   QImage sheet_;
 
-  // The part of slot n's rectangle its image keeps. The rectangles are the
-  // program's own: the picture library's test checks them independently.
-  QImage slotPicture(int number) const {
-    const sheet_layout::SlotRect& s = sheet_layout::kSlots[number];
-    return sheet_.copy(QRect(s.left, s.top, s.keptWidth, s.keptHeight));
-  }
+  // The part of slot n's rectangle its image keeps.
+  QImage slotPicture(int number) const { return sheet_.copy(fixture::kSheetSlots[number].kept()); }
 
  private slots:
   void initTestCase() {
@@ -473,5 +469,5 @@ class TestSpriteSheet : public fixture::Suite {
   }
 };
 
-QTEST_MAIN(TestSpriteSheet)
+QTEST_MAIN(SpriteSheetTest)
 #include "test_sprite_sheet.moc"

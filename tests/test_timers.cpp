@@ -138,16 +138,13 @@ class TimersTest : public fixture::Suite {
     fixture::Dispatch([] { Form10->Timer1Timer(); });
     ui::Timer::CheckSleepers();
     QVERIFY(Form10->Timer1->Sleeping());
-    p->Label1->SetCaption(QStringLiteral("8"));
-    p->Label3->SetCaption(QStringLiteral("5"));
-    p->CorrectSum = 13;
+    fixture::PutUpEightPlusFive();
 
     // The chalk: awake from the digit to the judgement.
     p->DigitAction(1);
     ui::Timer::CheckSleepers();
     QVERIFY(!p->Timer3->Sleeping());
-    p->DigitAction(3);
-    for (int i = 0; i < 5; ++i) fixture::Dispatch([] { PORONKA->Timer3Timer(); });
+    fixture::Answer(3);
     ui::Timer::CheckSleepers();
     QVERIFY(p->Timer3->Sleeping());
 
@@ -155,7 +152,7 @@ class TimersTest : public fixture::Suite {
     QCOMPARE(p->AutoNextPending, 1);
     QVERIFY(!p->Timer2->Sleeping());
     QVERIFY(p->Timer4->Sleeping());  // the automatic mode
-    for (int i = 0; i < 20; ++i) fixture::Dispatch([] { PORONKA->Timer2Timer(); });
+    fixture::Ticks(p, &TPORONKA::Timer2Timer, 20);
     ui::Timer::CheckSleepers();
     QVERIFY(p->Timer2->Sleeping());
 
@@ -172,7 +169,7 @@ class TimersTest : public fixture::Suite {
     ui::SetVisible(Form4, true);
     ui::Timer::CheckSleepers();
     QVERIFY(!Form4->Timer1->Sleeping());
-    for (int i = 0; i < 8; ++i) fixture::Dispatch([] { Form4->Timer1Timer(); });
+    fixture::Ticks(Form4, &TForm4::Timer1Timer, 8);
     QVERIFY(!Form4->isVisible());
     QCOMPARE(Form4->StreakScreenTicks, 0);
     ui::Timer::CheckSleepers();
@@ -183,9 +180,7 @@ class TimersTest : public fixture::Suite {
     fixture::Dispatch([] { PORONKA->Button17Click(); });
     ui::Timer::CheckSleepers();
     QVERIFY(!Form6->Timer1->Sleeping());
-    int ticks = 0;
-    for (; Form6->AnimationMode != 0 && ticks < 100; ++ticks)
-      fixture::Dispatch([] { Form6->Timer1Timer(); });
+    fixture::RunMakingTenToEnd();
     QCOMPARE(Form6->AnimationMode, 0);
     ui::Timer::CheckSleepers();
     QCOMPARE(Form6->Timer1->Sleeping(),
@@ -225,7 +220,7 @@ class TimersTest : public fixture::Suite {
     QCOMPARE(Form6->PrevStepCount, 3);
     QCOMPARE(Form6->PrevStepPhase, 1);
     const int interval = Form6->Timer1->Interval();
-    for (int i = 0; i < 20; ++i) fixture::Dispatch([] { Form6->Timer1Timer(); });
+    fixture::Ticks(Form6, &TForm6::Timer1Timer, 20);
     QCOMPARE(Form6->PrevStepCount, 3);
     QCOMPARE(Form6->Timer1->Interval(), interval);
   }

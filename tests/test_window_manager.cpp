@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "app/backdrop.h"
-#include "app/single_instance.h"
-#include "app/window_manager.h"
+#include "app/desktop/single_instance.h"
+#include "app/desktop/window_manager.h"
 #include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
@@ -25,8 +25,7 @@ constexpr std::uint32_t kActions =
 
 // The drill screen up and active, as after start.
 void startUp() {
-  PORONKA->show();
-  for (int tick = 0; tick < 7; ++tick) Form10->Timer1Timer();
+  fixture::RunStartUp();
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Form9));
   PORONKA->activateWindow();
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(PORONKA));

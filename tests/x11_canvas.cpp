@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/backdrop.h"
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 #include "pictures/wallpaper_chooser.h"
 #include "tests/fixture.h"
 
@@ -18,9 +18,10 @@ QImage noise(QSize size, int salt, QImage::Format format = QImage::Format_RGB32)
   QImage picture(size, format);
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, y,
-                       qRgba((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF,
-                             format == QImage::Format_RGB32 ? 255 : (x * 16 + y) & 0xFF));
+      picture.setPixel(
+          x, y,
+          qRgba((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF,
+                format == QImage::Format_RGB32 ? 255 : (x * 16 + y) & 0xFF));
   return picture;
 }
 
@@ -48,7 +49,7 @@ class Plain : public ui::Form {
 
 }  // namespace
 
-class X11Canvas : public fixture::Suite {
+class X11CanvasTest : public fixture::Suite {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -106,5 +107,5 @@ class X11Canvas : public fixture::Suite {
   }
 };
 
-PORONKA_TEST_MAIN(X11Canvas)
+PORONKA_TEST_MAIN(X11CanvasTest)
 #include "x11_canvas.moc"

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Writes assets/screen_gothic.ttf and assets/screen_pgothic.ttf: the gothic faces
+# Writes assets/screen_gothic.ttf and assets/screen_pgothic.ttf (or into the
+# folder given second, after the folder of the IPA faces): the gothic faces
 # the screens' captions are set in (IPAGothic and IPAPGothic, from Debian's
 # fonts-ipafont-gothic), cut down to the characters a screen can show: ASCII, the
 # kana, the Japanese punctuation, and the kanji and signs of the program's own
@@ -8,7 +9,7 @@
 #
 # Needs Debian's python3-fonttools. Run it again after adding a text with a new
 # kanji or sign: tests/test_screen_fonts fails until then. PORONKA_SYSTEM_FONTS=1
-# gives the screens the installed faces again (app/ui_fonts.cpp).
+# gives the screens the installed faces again (app/ui/fonts.cpp).
 #
 # The IPA Font License asks a derived font to carry another name (no "IPA" in
 # its font or file name) and to stay under that licence: see assets/CREDITS.md.
@@ -16,6 +17,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$here/..
 fonts=${1:-/usr/share/fonts/opentype/ipafont-gothic}
+output=${2:-$root/assets}
 
 # Every character in a string literal of the program's sources.
 texts=$(mktemp)
@@ -25,7 +27,7 @@ import pathlib, re, sys
 root = pathlib.Path(sys.argv[1])
 chars = set()
 for folder in ("app", "drill", "blackboard", "rewards", "pictures"):
-    for path in sorted((root / folder).glob("*.[ch]*")):
+    for path in sorted((root / folder).rglob("*.[ch]*")):
         source = re.sub(r"//[^\n]*", "", path.read_text(encoding="utf-8"))
         for literal in re.findall(r'"((?:[^"\\\n]|\\.)*)"', source):
             chars.update(c for c in literal if ord(c) > 0x7E)
@@ -67,5 +69,5 @@ PY
   echo "wrote $2"
 }
 
-subset "$fonts/ipag.ttf" "$root/assets/screen_gothic.ttf" "Poronka Gothic"
-subset "$fonts/ipagp.ttf" "$root/assets/screen_pgothic.ttf" "Poronka PGothic"
+subset "$fonts/ipag.ttf" "$output/screen_gothic.ttf" "Poronka Gothic"
+subset "$fonts/ipagp.ttf" "$output/screen_pgothic.ttf" "Poronka PGothic"

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/screens.h"
-#include "app/ui.h"
+#include "app/ui/ui.h"
 #include "drill/drill_screen.h"
 
 namespace soak {

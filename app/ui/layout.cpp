@@ -1,11 +1,13 @@
 // Building a screen's components from its stored layout, and looking them up.
-#include "app/ui.h"
+#include "app/ui/layout.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <algorithm>
 #include <vector>
+
+#include "app/ui/pictures.h"
 
 namespace ui {
 

@@ -3,13 +3,13 @@
 // costs almost no wake-ups. It keeps the time its next tick is due, and on
 // waking lets that tick (or a later one of the same rhythm) fall exactly
 // where the never-sleeping timer's would have.
+#include "app/ui/timer.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QTimerEvent>
 #include <algorithm>
 #include <vector>
-
-#include "app/ui.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-// Installed once by the first screen created (ui_forms.cpp).
+// Installed once by the first screen created (forms.cpp).
 #pragma once
 
 namespace ui {

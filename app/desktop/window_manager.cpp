@@ -1,4 +1,4 @@
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 
 #include <xcb/xcb.h>
 #include <QAbstractNativeEventFilter>
@@ -11,28 +11,26 @@
 #include <cstring>
 #include <vector>
 
-#include "app/ui.h"
-
 namespace wm {
 
-MotifHints MotifHintsFor(ui::Frame frame, BareFrame bare) {
+MotifHints MotifHintsFor(Frame frame, BareFrame bare) {
   using H = MotifHints;
   MotifHints h;
   h.flags = H::kFunctions | H::kDecorations;
   switch (frame) {
-    case ui::Frame::None:  // the backdrop: nothing to grab, move or close
+    case Frame::None:  // the backdrop: nothing to grab, move or close
       break;
-    case ui::Frame::SingleBare:
+    case Frame::SingleBare:
       h.functions = H::kFuncMove;
       if (bare == BareFrame::TitleBar) h.decorations = H::kDecorBorder | H::kDecorTitle;
       if (bare == BareFrame::Border) h.decorations = H::kDecorBorder;
       break;
-    case ui::Frame::Single:
+    case Frame::Single:
       h.functions = H::kFuncMove | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
       h.decorations =
           H::kDecorBorder | H::kDecorTitle | H::kDecorMenu | H::kDecorMinimize | H::kDecorMaximize;
       break;
-    case ui::Frame::Sizeable:
+    case Frame::Sizeable:
       h.functions =
           H::kFuncResize | H::kFuncMove | H::kFuncMinimize | H::kFuncMaximize | H::kFuncClose;
       h.decorations = H::kDecorBorder | H::kDecorResizeHandle | H::kDecorTitle | H::kDecorMenu |
@@ -51,7 +49,7 @@ BareFrame BareFrameOf(const QString& windowManager) {
   return BareFrame::Nothing;
 }
 
-bool Closable(ui::Frame frame) {
+bool Closable(Frame frame) {
   return MotifHintsFor(frame, BareFrame::Nothing).functions & MotifHints::kFuncClose;
 }
 
@@ -222,7 +220,7 @@ QString WindowManagerName() {
   return c ? windowManagerName(c) : QString();
 }
 
-void Describe(QWidget* form, ui::Frame frame, bool main) {
+void Describe(QWidget* form, Frame frame, bool main) {
   xcb_connection_t* c = Connection();
   if (!c) return;
   const auto w = static_cast<xcb_window_t>(form->winId());

@@ -1,4 +1,4 @@
-#include "app/input_method.h"
+#include "app/desktop/input_method.h"
 
 #include <QInputMethodQueryEvent>
 #include <QWidget>

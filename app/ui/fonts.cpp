@@ -1,10 +1,9 @@
 // Point sizes, and the layouts' font names mapped onto this machine's faces.
-#include "app/ui.h"
+#include "app/ui/fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
-
-#include "app/fonts.h"
+#include <QStringList>
 
 namespace ui {
 

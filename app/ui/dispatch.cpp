@@ -1,9 +1,11 @@
 // The one error box, and the one place where failing handlers are caught.
-#include "app/ui.h"
+#include "app/ui/dispatch.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
+
+#include "app/ui/forms.h"
 
 namespace ui {
 

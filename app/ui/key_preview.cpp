@@ -1,11 +1,12 @@
 // Key preview: a screen sees the characters typed in any of its controls.
-#include "app/key_preview.h"
+#include "app/ui/key_preview.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 
-#include "app/ui.h"
+#include "app/ui/dispatch.h"
+#include "app/ui/forms.h"
 
 namespace ui {
 

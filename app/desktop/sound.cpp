@@ -22,7 +22,7 @@
 #include <mutex>
 #include <thread>
 
-#include "app/ui.h"
+#include "app/desktop/sound.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "app/server_canvas.h"
+#include "app/desktop/server_canvas.h"
 
 #include <xcb/xcb.h>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/window_manager.h"
+#include "app/desktop/window_manager.h"
 
 namespace wm {
 
@@ -63,8 +63,7 @@ ServerCanvas::~ServerCanvas() {
 
 bool ServerCanvas::Attach(const QWidget* window) {
   const auto w = static_cast<xcb_window_t>(window->winId());
-  xcb_get_geometry_reply_t* geometry =
-      xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr);
+  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr);
   const bool fits = geometry && geometry->depth == depth_;
   free(geometry);
   if (!fits) return false;
@@ -145,9 +144,9 @@ void ServerCanvas::put(std::uint32_t drawable, int x, int y, const QImage& rgb32
     for (int r = 0; r < height; ++r)
       memcpy(rows.data() + static_cast<qsizetype>(rowBytes) * r, rgb32.constScanLine(top + r),
              rowBytes);
-    xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, gc_,
-                  static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
-                  static_cast<std::int16_t>(x), static_cast<std::int16_t>(y + top), 0, depth_,
+    xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, gc_, static_cast<std::uint16_t>(width),
+                  static_cast<std::uint16_t>(height), static_cast<std::int16_t>(x),
+                  static_cast<std::int16_t>(y + top), 0, depth_,
                   static_cast<std::uint32_t>(rows.size()),
                   reinterpret_cast<const std::uint8_t*>(rows.constData()));
   }
@@ -165,7 +164,9 @@ void ServerCanvas::Show() {
   xcb_flush(c_);
 }
 
-QImage ServerCanvas::Read() const { return pixmap_ ? read(0, 0, size_.width(), size_.height()) : QImage(); }
+QImage ServerCanvas::Read() const {
+  return pixmap_ ? read(0, 0, size_.width(), size_.height()) : QImage();
+}
 
 QImage ServerCanvas::read(int x, int y, int width, int height) const {
   QImage image(width, height, QImage::Format_RGB32);

@@ -1,7 +1,9 @@
 // Numbers to and from the texts the screens show.
-#include "app/ui.h"
+#include "app/ui/convert.h"
 
 #include <cstdint>
+
+#include "app/ui/dispatch.h"
 
 namespace ui {
 

@@ -1,9 +1,11 @@
 // The picture, label and radio-group controls.
-#include "app/ui.h"
+#include "app/ui/components.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+
+#include "app/ui/fonts.h"
 
 namespace ui {
 

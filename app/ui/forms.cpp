@@ -1,15 +1,16 @@
 // Screens: top-level windows, their frames, canvases, showing and closing.
-#include "app/ui.h"
+#include "app/ui/forms.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
 
-#include "app/fonts.h"
-#include "app/key_preview.h"
-#include "app/server_canvas.h"
-#include "app/window_manager.h"
+#include "app/desktop/server_canvas.h"
+#include "app/desktop/window_manager.h"
+#include "app/ui/dispatch.h"
+#include "app/ui/fonts.h"
+#include "app/ui/key_preview.h"
 
 namespace ui {
 

@@ -1,5 +1,6 @@
-// The font names the screens are laid out with, and the faces that stand in for
-// them on this machine (InstallFonts maps one onto the other).
+// The font names the screens are laid out with, the faces that stand in for
+// them on this machine (InstallFonts maps one onto the other), and font sizes
+// in points and pixels.
 #pragma once
 
 namespace fonts {
@@ -22,3 +23,13 @@ inline constexpr const char* kIpaPGothic = "IPAPGothic";
 inline constexpr const char* kIpaPGothicJa = "IPA Pゴシック";
 
 }  // namespace fonts
+
+namespace ui {
+
+// Points at 96 pixels per inch, rounded: 28 points are 37 pixels.
+int PointsToPixels(int points);
+int PixelsToPoints(int pixels);
+// Maps the layouts' font names onto the faces this machine has.
+void InstallFonts();
+
+}  // namespace ui

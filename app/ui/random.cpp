@@ -1,5 +1,5 @@
 // The screens' random numbers, seeded from the clock.
-#include "app/ui.h"
+#include "app/ui/random.h"
 
 #include <QDateTime>
 

@@ -15,11 +15,15 @@
 class QWidget;
 struct xcb_connection_t;
 
-namespace ui {
-enum class Frame;
-}
-
 namespace wm {
+
+// How a screen's window is framed.
+enum class Frame {
+  None,        // no frame, no title bar
+  SingleBare,  // fixed size, title bar without any buttons
+  Single,      // fixed size, the standard title-bar buttons
+  Sizeable,
+};
 
 // The Motif hints property as window managers read it (five 32-bit words).
 struct MotifHints {
@@ -58,14 +62,14 @@ BareFrame BareFrameOf(const QString& windowManager);
 
 // The buttons and actions a frame style offers; `bare` says how a frame
 // without buttons is drawn.
-MotifHints MotifHintsFor(ui::Frame frame, BareFrame bare);
+MotifHints MotifHintsFor(Frame frame, BareFrame bare);
 
 // The name of the running window manager; empty without one.
 QString WindowManagerName();
 
 // Whether the window manager may close a screen of this frame (it has a close
 // box); the others ignore a close request.
-bool Closable(ui::Frame frame);
+bool Closable(Frame frame);
 
 // Where a window of client size `client` and frame `margins` stands so that
 // its frame touches the left edge of `anchorFrame`, top edges level. The
@@ -83,7 +87,7 @@ void OnFramed(QWidget* window, std::function<void()> framed);
 // Tells the window manager about a screen that is about to be shown: its frame
 // hints, whether it has a task-bar entry, and its exact title. Does nothing
 // off X11. `main` is the drill screen, the program's one task-bar entry.
-void Describe(QWidget* form, ui::Frame frame, bool main);
+void Describe(QWidget* form, Frame frame, bool main);
 
 // Whether the screens run on X11 (a window manager may or may not be there).
 bool OnX11();

@@ -1,5 +1,5 @@
 // Copying and drawing pictures, and reading stored ones.
-#include "app/ui.h"
+#include "app/ui/pictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
