@@ -1,8 +1,6 @@
 #include "app/backdrop.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "app/desktop/window_manager.h"
 #include "app/screens.h"
@@ -39,23 +37,9 @@ void TForm10::Timer1Timer() {
     case 3: {
       // Cover the whole screen it is on, also where no window manager would
       // maximise it.
-      const QScreen* s = QGuiApplication::screenAt(pos());
-      if (!s) s = QGuiApplication::primaryScreen();
-      if (s) {
-        const QRect area = s->geometry();
-        Place(area.x(), area.y(), area.width(), area.height(), false);
-      }
-      // A Wayland compositor places windows itself, and maps each new one in
-      // front: the backdrop fills the desktop as a maximised window, and the
-      // drill screen and the chooser are mapped again to stand in front of it.
-      if (wm::OnWayland()) setWindowState(Qt::WindowMaximized);
+      const QRect area = ui::ScreenArea(this);
+      if (!area.isEmpty()) Place(area.x(), area.y(), area.width(), area.height(), false);
       ui::SetVisible(this, true);
-      if (wm::OnWayland()) {
-        for (QWidget* w : {static_cast<QWidget*>(PORONKA), static_cast<QWidget*>(Form9)}) {
-          w->hide();
-          w->show();
-        }
-      }
       break;
     }
     case 4:
@@ -84,6 +68,8 @@ void TForm10::FormActivate() {
 // itself.
 void TForm10::mousePressEvent(QMouseEvent* event) {
   ui::Form::mousePressEvent(event);
+  // On one surface the press has raised and activated the backdrop already.
+  if (ui::OnOneSurface()) return;
   // A window manager has raised the backdrop already, and activating it runs
   // FormActivate; raising it again here could land after that.
   if (wm::WindowManagerName().isEmpty()) {

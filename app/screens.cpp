@@ -67,6 +67,8 @@ void SetUpApplication() {
     icon.addPixmap(QPixmap::fromImage(ui::StoredPicture(file)));
   QApplication::setWindowIcon(icon);
   ui::InstallFonts();
+  // Windows where they can stand at their places, one surface where not.
+  ui::ChooseSurface();
 }
 
 void CreateScreens() {
@@ -96,6 +98,7 @@ void DestroyScreens() {
     created.pop_back();
   }
   ui::ResetMainForm();
+  ui::LeaveOneSurface();
   PORONKA = nullptr;
   Form2 = nullptr;
   Form3 = nullptr;

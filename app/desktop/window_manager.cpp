@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace wm {
@@ -51,6 +53,20 @@ BareFrame BareFrameOf(const QString& windowManager) {
 
 bool Closable(Frame frame) {
   return MotifHintsFor(frame, BareFrame::Nothing).functions & MotifHints::kFuncClose;
+}
+
+QSize ClassicClient(QSize outer, Frame frame) {
+  constexpr int kTitleBar = 19;
+  switch (frame) {
+    case Frame::None:
+      return outer;
+    case Frame::Sizeable:
+      return outer - QSize(2 * 4, kTitleBar + 2 * 4);
+    case Frame::Single:
+    case Frame::SingleBare:
+      break;
+  }
+  return outer - QSize(2 * 3, kTitleBar + 2 * 3);
 }
 
 QPoint LeftOf(const QRect& anchorFrame, QSize client, const QMargins& margins) {
@@ -198,7 +214,58 @@ class FrameWatch : public QAbstractNativeEventFilter {
   std::vector<Watched> watched_;
 };
 
+// Watches for the first window of fixed size that the window manager makes
+// as large as the root window.
+class FillWatch : public QAbstractNativeEventFilter {
+ public:
+  FillWatch(xcb_connection_t* c, std::function<void()> filled)
+      : c_(c), filled_(std::move(filled)) {}
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (!filled_ || type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_CONFIGURE_NOTIFY) return false;
+    const auto* change = static_cast<const xcb_configure_notify_event_t*>(message);
+    const QWidget* w = QWidget::find(change->window);
+    if (!w || !w->isWindow() || w->minimumSize() != w->maximumSize()) return false;
+    const QSize given(change->width, change->height);
+    const QSize fixed = (QSizeF(w->maximumSize()) * w->devicePixelRatioF()).toSize();
+    if (given == fixed || given != rootSize()) return false;
+    // Later, once Qt has seen the change itself; and only once.
+    QTimer::singleShot(0, qApp, std::exchange(filled_, nullptr));
+    return false;
+  }
+
+ private:
+  QSize rootSize() const {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+    QSize size;
+    if (xcb_get_geometry_reply_t* g =
+            xcb_get_geometry_reply(c_, xcb_get_geometry(c_, root), nullptr)) {
+      size = QSize(g->width, g->height);
+      free(g);
+    }
+    return size;
+  }
+
+  xcb_connection_t* c_;
+  std::function<void()> filled_;
+};
+
 }  // namespace
+
+void OnFixedWindowFilled(std::function<void()> filled) {
+  xcb_connection_t* c = Connection();
+  if (!c) return;
+  static FillWatch* watch = nullptr;
+  if (watch) return;
+  watch = new FillWatch(c, std::move(filled));
+  qApp->installNativeEventFilter(watch);
+  qAddPostRoutine([] {
+    delete watch;
+    watch = nullptr;
+  });
+}
 
 void OnFramed(QWidget* window, std::function<void()> framed) {
   xcb_connection_t* c = Connection();

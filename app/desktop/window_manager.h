@@ -71,6 +71,12 @@ QString WindowManagerName();
 // box); the others ignore a close request.
 bool Closable(Frame frame);
 
+// The client area a window of outer size `outer` had within the small
+// classic frame the layouts were drawn for: a 4-pixel sizing border (3 when
+// fixed) and a 19-pixel title bar. The layouts' controls fit in it, whatever
+// frame the window manager draws around it here.
+QSize ClassicClient(QSize outer, Frame frame);
+
 // Where a window of client size `client` and frame `margins` stands so that
 // its frame touches the left edge of `anchorFrame`, top edges level. The
 // result is the position of its frame's top-left corner.
@@ -83,6 +89,12 @@ QMargins FrameMargins(const QWidget* window);
 // Runs `framed` (from the event loop) each time the window manager has put a
 // frame around `window` and says how wide it is. Off X11 it never runs.
 void OnFramed(QWidget* window, std::function<void()> framed);
+
+// Runs `filled` once (from the event loop) the first time the window manager
+// makes a window of fixed size as large as the whole screen, as a kiosk
+// compositor does with every window, whatever its size and place. Off X11 it
+// never runs.
+void OnFixedWindowFilled(std::function<void()> filled);
 
 // Tells the window manager about a screen that is about to be shown: its frame
 // hints, whether it has a task-bar entry, and its exact title. Does nothing

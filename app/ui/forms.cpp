@@ -11,28 +11,35 @@
 #include "app/ui/dispatch.h"
 #include "app/ui/fonts.h"
 #include "app/ui/key_preview.h"
+#include "app/ui/surface.h"
 
 namespace ui {
 
 namespace {
 
 Form* mainForm = nullptr;
+// Counts the times a screen came in front.
+quint64 stackings = 0;
 
 // A screen that has the keys is about to hide: the drill screen takes them
 // back, also where no window manager would choose the next active window.
 void handBackKeys(QWidget* form) {
-  if (form != mainForm && mainForm && mainForm->isVisible() && form->isActiveWindow())
-    mainForm->activateWindow();
+  if (form != mainForm && mainForm && mainForm->isVisible() && IsActiveScreen(form))
+    Activate(mainForm);
 }
 
 }  // namespace
 
-Form::Form(const char* name) : QWidget(nullptr, Qt::Window) {
+Form::Form(const char* name)
+    : QWidget(OneSurface(), OneSurface() ? Qt::WindowFlags() : Qt::WindowFlags(Qt::Window)) {
   setObjectName(QString::fromLatin1(name));
   setAutoFillBackground(true);
   SetDefaultFont(fonts::kPGothic, 12, Qt::black);  // every screen's, unless it says otherwise
   if (!mainForm) mainForm = this;
   InstallKeyPreview();
+  // Hidden until shown, like a window: a child not hidden on purpose would
+  // show with the surface.
+  if (!isWindow()) hide();
 }
 
 Form::~Form() {
@@ -41,6 +48,7 @@ Form::~Form() {
 
 void Form::Place(int left, int top, int width, int height, bool outer) {
   outer_ = outer;
+  place_ = QPoint(left, top);
   size_ = QSize(width, height);
   move(left, top);
   if (frame_ == Frame::Single || frame_ == Frame::SingleBare)
@@ -52,6 +60,10 @@ void Form::Place(int left, int top, int width, int height, bool outer) {
 
 void Form::SetFrame(Frame frame) {
   frame_ = frame;
+  if (!isWindow()) {  // on one surface no frame is drawn
+    if (frame == Frame::Single || frame == Frame::SingleBare) setFixedSize(size());
+    return;
+  }
   Qt::WindowFlags flags = Qt::Window;
   switch (frame) {
     case Frame::None:
@@ -97,7 +109,7 @@ QSize Form::canvasArea() const {
 }
 
 void Form::KeepCanvasOnServer() {
-  if (server_ || HasCanvas()) return;
+  if (server_ || HasCanvas() || !isWindow()) return;
   server_ = wm::ServerCanvas::Make();
   if (!server_) return;
   server_->SetGround(color_);
@@ -177,8 +189,15 @@ void Form::paintEvent(QPaintEvent* event) {
 
 void Form::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+  // On one surface the surface says which screen is active, not the window
+  // system, which only ever activates the surface.
+  if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
     RunHandler([this] { Activated(); });
+}
+
+bool Form::event(QEvent* event) {
+  if (event->type() == QEvent::ZOrderChange) stackedAt_ = ++stackings;
+  return QWidget::event(event);
 }
 
 // A close request from the window manager or a keyboard shortcut never ends
@@ -195,8 +214,12 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!event->spontaneous()) {
+    stackedAt_ = ++stackings;  // a window that is mapped comes in front
+    if (!isWindow()) raise();  // so does a screen on one surface
+  }
   // Not yet mapped: the window manager reads the hints when it maps it.
-  if (!event->spontaneous()) wm::Describe(this, frame_, this == mainForm);
+  if (!event->spontaneous() && isWindow()) wm::Describe(this, frame_, this == mainForm);
   // A window that cannot take the canvas as its background paints it itself.
   if (server_ && !server_->Attach(this)) {
     server_.reset();
@@ -205,16 +228,52 @@ void Form::showEvent(QShowEvent* event) {
   fitOuterSize();
 }
 
+// On one surface no window manager gives the keys to another screen.
+void Form::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!isWindow()) handBackKeys(this);
+}
+
 void Form::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   fitOuterSize();
 }
 
+// Without a frame (no window manager, or one surface) the whole outer size is
+// client area; within any frame, the client area is what the layout's own
+// frame left, as large as its controls were laid out for.
 void Form::fitOuterSize() {
   if (!outer_ || size_.isEmpty()) return;
-  const QSize frame = frameGeometry().size() - geometry().size();
-  const QSize client = (size_ - frame).expandedTo(QSize(1, 1));
+  const bool framed = frameGeometry() != geometry();
+  const QSize client = (framed ? wm::ClassicClient(size_, frame_) : size_).expandedTo(QSize(1, 1));
   if (client != size()) resize(client);
+}
+
+void Form::joinSurface(QWidget* surface) {
+  const bool shown = !isHidden();
+  // The X server's canvas belongs to a window of its own: taken back first.
+  if (server_) {
+    if (server_->Exists()) canvas_ = server_->Read();
+    server_.reset();
+    paintOnServer(false);
+    if (!canvas_.isNull()) {
+      setAttribute(Qt::WA_OpaquePaintEvent);
+      setAutoFillBackground(false);
+    }
+  }
+  setParent(surface, Qt::WindowFlags());
+  // A window manager that filled the screen with it also resized it.
+  move(place_);
+  if (!outer_ && !size_.isEmpty()) resize(size_);
+  fitOuterSize();
+  // A child not hidden on purpose shows with its parent.
+  setVisible(shown);
+}
+
+Form* FormOf(QObject* object) {
+  for (; object; object = object->parent())
+    if (auto* form = qobject_cast<Form*>(object)) return form;
+  return nullptr;
 }
 
 Form* MainForm() { return mainForm; }
@@ -229,13 +288,17 @@ void SetVisible(QWidget* form, bool visible) {
   if (form->isVisible()) return;
   form->show();
   form->raise();
-  form->activateWindow();
+  Activate(form);
 }
 
 void RaiseToTop(QWidget* form) {
   if (form->isMinimized()) form->showNormal();  // back from the task bar
   form->raise();
-  form->activateWindow();
+  if (QWidget* surface = OneSurface(); surface && !surface->isActiveWindow()) {
+    surface->raise();
+    surface->activateWindow();
+  }
+  Activate(form);
 }
 
 void CloseScreen(Form* form) {

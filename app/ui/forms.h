@@ -25,11 +25,15 @@ using Frame = wm::Frame;
 // A screen: a top-level window at a fixed screen position.
 class Form : public QWidget {
   Q_OBJECT
+  friend class Surface;
+
  public:
   explicit Form(const char* name);
   ~Form() override;
 
-  // Position in screen coordinates; `outer` sizes include the frame.
+  // Position in screen coordinates; `outer` sizes include the frame. The
+  // frame an outer size was made for is the small classic one: where a window
+  // manager draws another, the client area stays what that frame left.
   void Place(int left, int top, int width, int height, bool outer);
   void SetFrame(Frame frame);
   Frame FrameStyle() const { return frame_; }
@@ -75,10 +79,12 @@ class Form : public QWidget {
   virtual void PaintForm() {}
   virtual void Activated() {}
 
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   QPaintEngine* paintEngine() const override;
 
@@ -86,19 +92,28 @@ class Form : public QWidget {
   void fitOuterSize();
   QSize canvasArea() const;
   void paintOnServer(bool on);
+  // Becomes a child of the one surface, where it stood and as it showed.
+  void joinSurface(QWidget* surface);
 
   Frame frame_ = Frame::Single;
   QColor color_;
   bool keyPreview_ = false;
   bool shownAtCreation_ = false;
   bool outer_ = false;
+  bool watchedForFill_ = false;
+  QPoint place_;
   QSize size_;
+  // When it last came in front, for the order of a move onto one surface.
+  quint64 stackedAt_ = 0;
   QImage canvas_;
   std::unique_ptr<wm::ServerCanvas> server_;
 };
 
 // The drawing surface of a form, kept across repaints.
 inline QImage& FormCanvas(Form* form) { return form->Canvas(); }
+
+// The screen a widget belongs to (itself, or the nearest one around it).
+Form* FormOf(QObject* object);
 
 // The main form: the first form created. Closing it ends the program.
 Form* MainForm();

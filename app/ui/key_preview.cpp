@@ -43,7 +43,7 @@ class KeyPreviewFilter : public QObject {
     lastReceiver_ = receiver;
     if (passedOn) return;
     const QString text = static_cast<QKeyEvent*>(event)->text();
-    auto* form = qobject_cast<Form*>(receiver->window());
+    Form* form = FormOf(receiver);
     if (text.isEmpty() || !form || !form->KeyPreview()) return;
     const QChar key = text.front();
     RunHandler([form, key] { form->PreviewKey(key); });

@@ -14,4 +14,5 @@
 #include "app/ui/layout.h"      // Component rows, UI_MEMBER, BuildLayout, Find
 #include "app/ui/pictures.h"    // Rect, CopyArea, DrawPicture, StoredPicture
 #include "app/ui/random.h"      // SeedRandom, RandomBelow, RandomReal and their seams
+#include "app/ui/surface.h"     // one surface where windows cannot be placed; the active screen
 #include "app/ui/timer.h"       // Timer, SetTimersRunning
