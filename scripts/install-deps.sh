@@ -27,8 +27,9 @@ test=(
   "${package[@]}" desktop-file-utils appstream man-db
   # A private sound server for the bell's test.
   pulseaudio pulseaudio-utils
-  # Window managers and compositors for the end-to-end runs.
-  openbox xfwm4 xfconf dbus wmctrl weston
+  # Window managers and compositors for the end-to-end runs; the kiosk
+  # compositor with its Xwayland, screenshots and keys.
+  openbox xfwm4 xfconf dbus wmctrl weston cage xwayland grim wtype
 )
 # The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)

@@ -114,9 +114,19 @@ wait_for() {  # seconds description command...
 DRILL_X=208
 DRILL_Y=6
 
+# Clicks at a point of the screen (a run under a compositor says how).
+click_at() {  # x y
+  xdotool mousemove "$1" "$2" click 1
+}
+
+# Types keys, by their X names, into whatever has the keyboard.
+type_keys() {  # key...
+  xdotool key --delay 60 "$@"
+}
+
 # Clicks at a point of the drill screen's client area.
 click_drill() {  # x y
-  xdotool mousemove $((DRILL_X + $1)) $((DRILL_Y + $2)) click 1
+  click_at $((DRILL_X + $1)) $((DRILL_Y + $2))
 }
 
 # Whether the first addend's white digit is on the board.
@@ -218,11 +228,16 @@ counters_shown() {
   [ -n "$COUNTERS" ] && viewable "$COUNTERS"
 }
 
+# Where the counter window's client area stands: x y.
+counters_origin() {
+  client_area "$COUNTERS"
+}
+
 # The sum on the board, read from the counters "わかんない" brought up: blue
 # tiles in the left column, red ones in the right (one read of the screenshot).
 sum_from_counters() {
   local cx cy top format="" colour a=0 b=0
-  read -r cx cy _ _ < <(client_area "$COUNTERS")
+  read -r cx cy _ < <(counters_origin)
   shot
   for top in 24 56 88 120 152 200 232 264 296 328; do
     format+="L%[hex:p{$((cx + 32)),$((cy + top + 16))}] R%[hex:p{$((cx + 80)),$((cy + top + 16))}] "
@@ -248,7 +263,7 @@ answer_right() {
   wait_for 5 "the counter window" counters_shown
   sum=$(sum_from_counters)
   [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || fail "read a sum of $sum from the counters"
-  xdotool key --delay 60 1 $((sum % 10))
+  type_keys 1 $((sum % 10))
   wait_for 5 "あってるよ for $sum" praised
 }
 
