@@ -29,13 +29,13 @@ run:
 # The test targets want every tool the tests use: a missing one stops the
 # configure instead of leaving its tests out.
 test:
-	@scripts/install-deps.sh build test
+	@scripts/install-deps.sh build test desktops
 	@$(AS_CALLER) cmake --preset default -DPORONKA_TEST_TOOLS_REQUIRED=ON >/dev/null
 	@$(AS_CALLER) cmake --build --preset default -j $(JOBS)
 	@$(AS_CALLER) ctest --preset default -j $(JOBS) $(CTEST_ARGS)
 
 test-asan:
-	@scripts/install-deps.sh build test
+	@scripts/install-deps.sh build test desktops
 	@$(AS_CALLER) cmake --preset asan -DPORONKA_TEST_TOOLS_REQUIRED=ON >/dev/null
 	@$(AS_CALLER) cmake --build --preset asan -j $(JOBS)
 	@$(AS_CALLER) ctest --preset asan -j $(JOBS) $(CTEST_ARGS)

@@ -80,6 +80,9 @@ void TForm10::mousePressEvent(QMouseEvent* event) {
 }
 
 void TForm10::ComeForward() {
+  // A window manager would refuse a program's own raise while another
+  // program has the keys.
+  wm::BringForward({this, PORONKA, Form9});
   if (isVisible()) raise();
   ui::RunHandler([this] { FormActivate(); });
 }

@@ -136,7 +136,15 @@ void TForm2::standBesideBoard() {
   QMargins margins = wm::FrameMargins(this);
   if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
   const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);
-  if (pos() != at) move(at);
+  if (!isWindow()) {
+    if (pos() != at) move(at);
+    return;
+  }
+  // Placed by its client area: a window manager reads where a frame's corner
+  // is asked to go in its own way (mutter put it 6 pixels high, at times),
+  // but puts a client area exactly where it is asked to (static gravity).
+  const QPoint client = at + QPoint(margins.left(), margins.top());
+  if (geometry().topLeft() != client) setGeometry(QRect(client, size()));
 }
 
 void TForm2::showEvent(QShowEvent* event) {

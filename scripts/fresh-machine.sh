@@ -17,6 +17,8 @@
 #
 # PORONKA_FRESH_CTEST: ctest arguments for `make test` in the root (its
 # CTEST_ARGS; default: every test). CI chooses a subset there; see .ci/run.
+# PORONKA_WITHOUT_DESKTOPS=1: the root goes without the `desktops` set of
+# scripts/install-deps.sh, and without the tests that need it.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -27,7 +29,7 @@ case $suite in
   bookworm | trixie) ;;
   *) echo "usage: $0 [--base] bookworm|trixie" >&2; exit 2 ;;
 esac
-if [ "$(id -u)" -ne 0 ]; then exec sudo --preserve-env=PORONKA_FRESH_CACHE,PORONKA_FRESH_CTEST "$0" "$@"; fi
+if [ "$(id -u)" -ne 0 ]; then exec sudo --preserve-env=PORONKA_FRESH_CACHE,PORONKA_FRESH_CTEST,PORONKA_WITHOUT_DESKTOPS "$0" "$@"; fi
 
 say() { printf '[fresh %s %s] %s\n' "$suite" "$(date +%T)" "$*"; }
 fail() { say "FAIL: $*" >&2; exit 1; }
@@ -138,6 +140,7 @@ cat >"$root/fresh-steps.sh" <<'STEPS'
 set -uo pipefail
 suite=$1
 export CTEST_ARGS=$2
+[ "$3" != 1 ] || export PORONKA_WITHOUT_DESKTOPS=1
 say() { printf '[fresh %s %s] %s\n' "$suite" "$(date +%T)" "$*"; }
 packages() { dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
 # What a run left behind: every process of the namespace but this script
@@ -191,5 +194,5 @@ STEPS
 
 say "running the two commands in the root (commit ${commit:0:12})"
 unshare --mount --pid --fork --mount-proc --propagation private \
-  bash "$work/enter.sh" "$root" "$suite" "${PORONKA_FRESH_CTEST:-}"
+  bash "$work/enter.sh" "$root" "$suite" "${PORONKA_FRESH_CTEST:-}" "${PORONKA_WITHOUT_DESKTOPS:-}"
 say "all passed in $(($(now) - start)) s"

@@ -4,7 +4,11 @@
 #   scripts/install-deps.sh build      build the program (and its tests)
 #   scripts/install-deps.sh run        run it; with no display, also the
 #                                      virtual display and the screenshot tools
-#   scripts/install-deps.sh test       run every test
+#   scripts/install-deps.sh test       run every test but those of desktops
+#   scripts/install-deps.sh desktops   GNOME's and KDE's window managers, for
+#                                      the runs under them (hundreds of
+#                                      packages; PORONKA_WITHOUT_DESKTOPS=1
+#                                      leaves them out)
 #   scripts/install-deps.sh package    build the Debian package
 #   scripts/install-deps.sh format     lay out the C++ files (make format)
 #   scripts/install-deps.sh assets     make the pictures and fonts of assets/
@@ -31,6 +35,9 @@ test=(
   # compositor with its Xwayland, screenshots and keys.
   openbox xfwm4 xfconf dbus wmctrl weston cage xwayland grim wtype
 )
+# GNOME's and KDE's window managers on X11, and KDE's usual frame (without it
+# KWin draws none).
+desktops=(mutter kwin-x11 kwin-style-breeze)
 # The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)
 # What draws the pictures and cuts the fonts of assets/.
@@ -46,10 +53,11 @@ for set in "$@"; do
       if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${headless[@]}"); fi
       ;;
     test) wanted+=("${run[@]}" "${test[@]}") ;;
+    desktops) [ "${PORONKA_WITHOUT_DESKTOPS:-}" = 1 ] || wanted+=("${desktops[@]}") ;;
     package) wanted+=("${package[@]}") ;;
     format) wanted+=("${format[@]}") ;;
     assets) wanted+=("${assets[@]}") ;;
-    *) echo "unknown set of packages: $set (build, run, test, package, format, assets)" >&2; exit 2 ;;
+    *) echo "unknown set of packages: $set (build, run, test, desktops, package, format, assets)" >&2; exit 2 ;;
   esac
 done
 

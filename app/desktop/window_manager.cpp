@@ -100,20 +100,22 @@ namespace {
 // The atoms used here, interned once in one round trip.
 struct Atoms {
   xcb_atom_t motifHints, netWmState, skipTaskbar, skipPager, netWmName, netWmIconName, utf8,
-      wmCheck, frameExtents;
+      wmCheck, frameExtents, activeWindow, demandsAttention;
 };
 
 const Atoms& atoms(xcb_connection_t* c) {
   static const Atoms a = [c] {
-    const std::array<const char*, 9> names = {"_MOTIF_WM_HINTS",
-                                              "_NET_WM_STATE",
-                                              "_NET_WM_STATE_SKIP_TASKBAR",
-                                              "_NET_WM_STATE_SKIP_PAGER",
-                                              "_NET_WM_NAME",
-                                              "_NET_WM_ICON_NAME",
-                                              "UTF8_STRING",
-                                              "_NET_SUPPORTING_WM_CHECK",
-                                              "_NET_FRAME_EXTENTS"};
+    const std::array<const char*, 11> names = {"_MOTIF_WM_HINTS",
+                                               "_NET_WM_STATE",
+                                               "_NET_WM_STATE_SKIP_TASKBAR",
+                                               "_NET_WM_STATE_SKIP_PAGER",
+                                               "_NET_WM_NAME",
+                                               "_NET_WM_ICON_NAME",
+                                               "UTF8_STRING",
+                                               "_NET_SUPPORTING_WM_CHECK",
+                                               "_NET_FRAME_EXTENTS",
+                                               "_NET_ACTIVE_WINDOW",
+                                               "_NET_WM_STATE_DEMANDS_ATTENTION"};
     std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
     for (size_t i = 0; i < names.size(); ++i)
       cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(qstrlen(names[i])), names[i]);
@@ -124,8 +126,8 @@ const Atoms& atoms(xcb_connection_t* c) {
         free(reply);
       }
     }
-    return Atoms{found[0], found[1], found[2], found[3], found[4],
-                 found[5], found[6], found[7], found[8]};
+    return Atoms{found[0], found[1], found[2], found[3], found[4], found[5],
+                 found[6], found[7], found[8], found[9], found[10]};
   }();
   return a;
 }
@@ -285,6 +287,46 @@ void OnFramed(QWidget* window, std::function<void()> framed) {
 QString WindowManagerName() {
   xcb_connection_t* c = Connection();
   return c ? windowManagerName(c) : QString();
+}
+
+namespace {
+
+// A request to the window manager about one window, sent to the root.
+void sendToRoot(xcb_connection_t* c, xcb_window_t w, xcb_atom_t type,
+                const std::array<std::uint32_t, 5>& data) {
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = w;
+  event.type = type;
+  std::copy(data.begin(), data.end(), event.data.data32);
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  xcb_send_event(c, 0, root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&event));
+}
+
+}  // namespace
+
+void BringForward(const std::vector<QWidget*>& windows) {
+  xcb_connection_t* c = Connection();
+  if (!c || windowManagerName(c).isEmpty()) return;
+  const Atoms& a = atoms(c);
+  constexpr std::uint32_t kFromPager = 2;  // the user's own request, as a task bar's
+  constexpr std::uint32_t kRemove = 0;
+  for (QWidget* window : windows) {
+    if (!window || !window->isWindow() || !window->isVisible()) continue;
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    sendToRoot(c, w, a.activeWindow, {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
+  }
+  // A window manager that refused an earlier request of the program's own
+  // marks the window; the user has it in front now.
+  for (QWidget* window : windows) {
+    if (!window || !window->isWindow()) continue;
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    sendToRoot(c, w, a.netWmState, {kRemove, a.demandsAttention, 0, kFromPager, 0});
+  }
+  xcb_flush(c);
 }
 
 void Describe(QWidget* form, Frame frame, bool main) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QWidget;
 struct xcb_connection_t;
@@ -100,6 +101,13 @@ void OnFixedWindowFilled(std::function<void()> filled);
 // hints, whether it has a task-bar entry, and its exact title. Does nothing
 // off X11. `main` is the drill screen, the program's one task-bar entry.
 void Describe(QWidget* form, Frame frame, bool main);
+
+// Brings `windows` in front of every other program's, in this order (the
+// last one ends on top with the keys), as a task bar would at the user's
+// request: window managers that keep programs from stealing the focus let
+// this one through. None of them is left asking for attention. Does nothing
+// off X11 or without a window manager.
+void BringForward(const std::vector<QWidget*>& windows);
 
 // Whether the screens run on X11 (a window manager may or may not be there).
 bool OnX11();

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/desktop/server_canvas.h"
 #include "app/desktop/window_manager.h"
@@ -193,6 +194,12 @@ void Form::changeEvent(QEvent* event) {
   // system, which only ever activates the surface.
   if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
     RunHandler([this] { Activated(); });
+  // The drill screen offers no minimise; a window manager that minimises it
+  // anyway gets it back at once, in front.
+  if (event->type() == QEvent::WindowStateChange && this == mainForm && isMinimized())
+    QTimer::singleShot(0, this, [this] {
+      if (isMinimized()) RaiseToTop(this);
+    });
 }
 
 bool Form::event(QEvent* event) {

@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Frames, close requests, the task bar, keys, the counter window, the
+# chooser's pictures and a second launch under GNOME's window manager, mutter.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wm_checks.sh" mutter
