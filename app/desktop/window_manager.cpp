@@ -200,6 +200,61 @@ class FrameWatch : public QAbstractNativeEventFilter {
 
 }  // namespace
 
+namespace {
+
+// A top-level window as the X server has it: its client area on the screen,
+// and the frame extents the window manager gave it (none without one).
+struct Placed {
+  QRect client;
+  QMargins frame;
+};
+
+bool placed(xcb_connection_t* c, xcb_window_t w, Placed* out) {
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  const auto geometryCookie = xcb_get_geometry(c, w);
+  const auto whereCookie = xcb_translate_coordinates(c, w, root, 0, 0);
+  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, geometryCookie, nullptr);
+  xcb_translate_coordinates_reply_t* where =
+      xcb_translate_coordinates_reply(c, whereCookie, nullptr);
+  const bool ok = geometry && where;
+  if (ok) out->client = QRect(where->dst_x, where->dst_y, geometry->width, geometry->height);
+  free(geometry);
+  free(where);
+  const QByteArray extents = property(c, w, atoms(c).frameExtents, XCB_ATOM_CARDINAL);
+  out->frame = QMargins();
+  if (extents.size() == 4 * sizeof(std::uint32_t)) {
+    std::uint32_t e[4];  // left, right, top, bottom
+    memcpy(e, extents.constData(), sizeof e);
+    out->frame = QMargins(static_cast<int>(e[0]), static_cast<int>(e[2]), static_cast<int>(e[1]),
+                          static_cast<int>(e[3]));
+  }
+  return ok;
+}
+
+}  // namespace
+
+bool StandLeftOf(QWidget* window, const QWidget* anchor) {
+  xcb_connection_t* c = Connection();
+  if (!c || !window->internalWinId() || !anchor->internalWinId()) return false;
+  const auto w = static_cast<xcb_window_t>(window->internalWinId());
+  Placed self, board;
+  if (!placed(c, w, &self) ||
+      !placed(c, static_cast<xcb_window_t>(anchor->internalWinId()), &board))
+    return false;
+  if (self.frame.isNull()) self.frame = board.frame;
+  const QRect boardFrame = board.client.marginsAdded(board.frame);
+  const QPoint at = LeftOf(boardFrame, self.client.size(), self.frame);
+  // Qt places its windows by their frames (north-west gravity): the request
+  // names where the frame's top-left corner goes.
+  if (self.client.topLeft() - QPoint(self.frame.left(), self.frame.top()) != at) {
+    const std::uint32_t values[] = {static_cast<std::uint32_t>(at.x()),
+                                    static_cast<std::uint32_t>(at.y())};
+    xcb_configure_window(c, w, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(c);
+  }
+  return true;
+}
+
 void OnFramed(QWidget* window, std::function<void()> framed) {
   xcb_connection_t* c = Connection();
   if (!c) return;
