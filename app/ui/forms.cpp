@@ -2,9 +2,11 @@
 #include "app/ui/forms.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -139,6 +141,7 @@ void Form::CoverScreen(QScreen* screen) {
     setFixedSize(size_);
   else
     resize(size_);
+  syncWindow();
   if (HasCanvas()) fitCanvas();
 }
 
@@ -148,6 +151,20 @@ void Form::StandWithin(QPoint origin, const QRect& area) {
   at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
   at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
   if (pos() != at) move(at);
+  syncWindow();
+}
+
+// Qt 6.4 leaves a window at its size in device pixels when the scale of its
+// screen changes, and goes on taking the widget for what it was: the window
+// and its buffer are given the widget's place and size again, at the new
+// scale, and it is painted anew.
+void Form::syncWindow() {
+  QWindow* window = windowHandle();
+  if (!window || (window->size() == size() && window->framePosition() == pos())) return;
+  window->resize(size());
+  window->setFramePosition(pos());
+  if (QBackingStore* store = backingStore()) store->resize(size());
+  update();
 }
 
 void Form::KeepCanvasOnServer() {

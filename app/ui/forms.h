@@ -106,6 +106,7 @@ class Form : public QWidget {
   QSize canvasArea() const;
   QSize deviceArea() const;
   void fitCanvas();
+  void syncWindow();
   void paintOnServer(bool on);
   // `picture` at the size of `device`, its place on the canvas; kept for the
   // next one of the same size.
