@@ -123,6 +123,12 @@ TForm2::TForm2() : ui::Form("Form2") {
     const QByteArray name = "Image" + QByteArray::number(n);
     images_.at(n) = ui::Find<ui::Image>(this, name.constData());
   }
+  // Where the board moves or changes size (dragged, or its screen changed),
+  // the window showing beside it follows, once the move has been made.
+  if (PORONKA)
+    wm::OnMoved(PORONKA, this, [this] {
+      if (isVisible()) StandBesideBoard();
+    });
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }

@@ -166,25 +166,37 @@ void skipTaskbarAndPager(xcb_connection_t* c, xcb_window_t w) {
                       static_cast<std::uint32_t>(states.size()), states.data());
 }
 
-// Watches for the frame extents the window manager sets on watched windows.
+// Watches for the frame extents the window manager sets on watched windows,
+// and for the moves and resizes the X server reports of them.
 class FrameWatch : public QAbstractNativeEventFilter {
  public:
+  enum class Change { Framed, Configured };
   explicit FrameWatch(xcb_atom_t extents) : extents_(extents) {}
 
-  void add(QWidget* window, std::function<void()> framed) {
-    watched_.push_back({window, std::move(framed)});
+  void add(QWidget* window, Change change, QObject* context, std::function<void()> run) {
+    watched_.push_back({window, change, context, std::move(run)});
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-    if (change->atom != extents_) return false;
+    xcb_window_t window = 0;
+    Change change{};
+    if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+      const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+      if (property->atom != extents_) return false;
+      window = property->window;
+      change = Change::Framed;
+    } else if ((event->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY) {
+      window = static_cast<const xcb_configure_notify_event_t*>(message)->window;
+      change = Change::Configured;
+    } else {
+      return false;
+    }
     for (const Watched& w : watched_) {
-      if (w.window && w.window->internalWinId() == change->window)
-        // Later, once Qt has read the new extents itself.
-        QMetaObject::invokeMethod(w.window, w.framed, Qt::QueuedConnection);
+      if (w.window && w.context && w.change == change && w.window->internalWinId() == window)
+        // Later, once Qt has taken the change in itself.
+        QMetaObject::invokeMethod(w.context, w.run, Qt::QueuedConnection);
     }
     return false;
   }
@@ -192,11 +204,26 @@ class FrameWatch : public QAbstractNativeEventFilter {
  private:
   struct Watched {
     QPointer<QWidget> window;
-    std::function<void()> framed;
+    Change change;
+    QPointer<QObject> context;
+    std::function<void()> run;
   };
   xcb_atom_t extents_;
   std::vector<Watched> watched_;
 };
+
+FrameWatch* frameWatch(xcb_connection_t* c) {
+  static FrameWatch* watch = nullptr;
+  if (!watch) {
+    watch = new FrameWatch(atoms(c).frameExtents);
+    qApp->installNativeEventFilter(watch);
+    qAddPostRoutine([] {
+      delete watch;
+      watch = nullptr;
+    });
+  }
+  return watch;
+}
 
 }  // namespace
 
@@ -231,6 +258,18 @@ bool placed(xcb_connection_t* c, xcb_window_t w, Placed* out) {
   return ok;
 }
 
+// Whether the window's normal hints ask for static gravity.
+bool staticGravity(xcb_connection_t* c, xcb_window_t w) {
+  // WM_SIZE_HINTS: 18 words, the flags first and the gravity last.
+  constexpr std::uint32_t kGravityGiven = 1u << 9;
+  constexpr std::uint32_t kStatic = 10;
+  const QByteArray hints = property(c, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS);
+  if (hints.size() < 18 * static_cast<qsizetype>(sizeof(std::uint32_t))) return false;
+  std::uint32_t words[18];
+  memcpy(words, hints.constData(), sizeof words);
+  return (words[0] & kGravityGiven) && words[17] == kStatic;
+}
+
 }  // namespace
 
 bool StandLeftOf(QWidget* window, const QWidget* anchor) {
@@ -244,30 +283,26 @@ bool StandLeftOf(QWidget* window, const QWidget* anchor) {
   if (self.frame.isNull()) self.frame = board.frame;
   const QRect boardFrame = board.client.marginsAdded(board.frame);
   const QPoint at = LeftOf(boardFrame, self.client.size(), self.frame);
-  // Qt places its windows by their frames (north-west gravity): the request
-  // names where the frame's top-left corner goes.
-  if (self.client.topLeft() - QPoint(self.frame.left(), self.frame.top()) != at) {
-    const std::uint32_t values[] = {static_cast<std::uint32_t>(at.x()),
-                                    static_cast<std::uint32_t>(at.y())};
-    xcb_configure_window(c, w, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
-    xcb_flush(c);
-  }
+  // Asked for even where it stands there now: a move Qt has just asked for
+  // may still be on its way, and this one must come after it. A request names
+  // where the frame's top-left corner goes, or with static gravity (which Qt
+  // sets once it has placed a window itself) the client area's.
+  const QPoint to = staticGravity(c, w) ? at + QPoint(self.frame.left(), self.frame.top()) : at;
+  const std::uint32_t values[] = {static_cast<std::uint32_t>(to.x()),
+                                  static_cast<std::uint32_t>(to.y())};
+  xcb_configure_window(c, w, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+  xcb_flush(c);
   return true;
 }
 
 void OnFramed(QWidget* window, std::function<void()> framed) {
-  xcb_connection_t* c = Connection();
-  if (!c) return;
-  static FrameWatch* watch = nullptr;
-  if (!watch) {
-    watch = new FrameWatch(atoms(c).frameExtents);
-    qApp->installNativeEventFilter(watch);
-    qAddPostRoutine([] {
-      delete watch;
-      watch = nullptr;
-    });
-  }
-  watch->add(window, std::move(framed));
+  if (xcb_connection_t* c = Connection())
+    frameWatch(c)->add(window, FrameWatch::Change::Framed, window, std::move(framed));
+}
+
+void OnMoved(QWidget* window, QObject* context, std::function<void()> moved) {
+  if (xcb_connection_t* c = Connection())
+    frameWatch(c)->add(window, FrameWatch::Change::Configured, context, std::move(moved));
 }
 
 QString WindowManagerName() {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 
+class QObject;
 class QWidget;
 struct xcb_connection_t;
 
@@ -90,6 +91,10 @@ bool StandLeftOf(QWidget* window, const QWidget* anchor);
 // Runs `framed` (from the event loop) each time the window manager has put a
 // frame around `window` and says how wide it is. Off X11 it never runs.
 void OnFramed(QWidget* window, std::function<void()> framed);
+// Runs `moved` (from the event loop, while `context` lives) each time the X
+// server reports `window` moved or resized, also where Qt sees no change of
+// its logical place (the screen's scale changed). Off X11 it never runs.
+void OnMoved(QWidget* window, QObject* context, std::function<void()> moved);
 
 // Tells the window manager about a screen that is about to be shown: its frame
 // hints, whether it has a task-bar entry, and its exact title. Does nothing
