@@ -5,7 +5,6 @@
 # window touches the board to the device pixel.
 PORONKA_E2E_SCREEN=2560x1600
 source "$(dirname "$0")/lib.sh"
-[ -z "${TRACE:-}" ] || set -x
 
 # A length of the layout on the screen: times the ratio, rounded.
 dev() { awk -v v="$1" -v r="$RATIO" 'BEGIN { printf "%d", v * r + 0.5 }'; }
