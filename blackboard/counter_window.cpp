@@ -123,6 +123,12 @@ TForm2::TForm2() : ui::Form("Form2") {
     const QByteArray name = "Image" + QByteArray::number(n);
     images_.at(n) = ui::Find<ui::Image>(this, name.constData());
   }
+  // Where the board moves or changes size (dragged, or its screen changed),
+  // the window showing beside it follows, once the move has been made.
+  if (PORONKA)
+    wm::OnMoved(PORONKA, this, [this] {
+      if (isVisible()) StandBesideBoard();
+    });
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
@@ -132,11 +138,14 @@ void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
 // its frame is taken to be the drill screen's, which has the same style. Once
 // it is framed, a window manager that put it elsewhere gets another request;
 // one that keeps it off (the edge of the screen) is left alone after two.
-void TForm2::standBesideBoard() {
+// On X11 the place is then put right to the device pixel, which a scaled
+// desktop's logical pixels cannot always name.
+void TForm2::StandBesideBoard() {
   QMargins margins = wm::FrameMargins(this);
   if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
   const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);
   if (pos() != at) move(at);
+  wm::StandLeftOf(this, PORONKA);
 }
 
 void TForm2::showEvent(QShowEvent* event) {
@@ -147,11 +156,11 @@ void TForm2::showEvent(QShowEvent* event) {
     wm::OnFramed(this, [this] {
       if (!PORONKA || !isVisible() || corrections_ >= 2) return;
       ++corrections_;
-      standBesideBoard();
+      StandBesideBoard();
     });
   }
   corrections_ = 0;
-  standBesideBoard();
+  StandBesideBoard();
 }
 
 // Clears whatever an earlier arrangement or a making-ten animation left, then

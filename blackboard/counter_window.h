@@ -16,6 +16,9 @@ class TForm2 : public ui::Form {
 
   QPushButton* Button1;  // the chalk tray along the bottom edge
 
+  // Stands against the drill screen's left edge, tops level, frames included.
+  void StandBesideBoard();
+
  public Q_SLOTS:
   // handlers (blackboard/counter_window.cpp)
   void FormKeyPress(QChar key);
@@ -25,7 +28,6 @@ class TForm2 : public ui::Form {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void standBesideBoard();
   bool watchingFrame_ = false;
   int corrections_ = 0;  // moves asked for since it was framed, this showing
   std::array<ui::Image*, 62> images_{};

@@ -26,18 +26,22 @@ constexpr Component kLayout[] = {
 };
 // clang-format on
 
-// The rosette is a vector picture, rendered once at the image's size so that
-// the pink of the screen shows around it. Without the picture the image stays
+// The rosette is a vector picture, rendered at the image's size in the
+// screen's device pixels, so that it stays sharp on a scaled desktop, and the
+// pink of the screen shows around it. Without the picture the image stays
 // empty.
-QImage rosette(QSize size) {
+QImage rosette(QSize size, qreal ratio) {
   const QString resource = QStringLiteral(":/assets/rosette.svg");
   if (!QFile::exists(resource)) return {};
   QSvgRenderer renderer(resource);
   if (!renderer.isValid()) return {};
-  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  QImage picture(ui::DeviceRect(QRect(QPoint(), size), ratio).size(),
+                 QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  renderer.render(&painter, QRectF(picture.rect()));
+  painter.end();
+  picture.setDevicePixelRatio(ratio);
   return picture;
 }
 
@@ -50,11 +54,18 @@ TForm4::TForm4() : ui::Form("Form4") {
   Place(35, 242, 178, 186, false);
   SetKeyPreview(true);
   ui::BuildLayout(this, kLayout);
-  Image1->SetPicture(rosette(Image1->size()));
+  Image1->SetPicture(rosette(Image1->size(), ScreenRatio()));
   Timer1 = new ui::Timer(this, "Timer1", 500);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
   // Ticks count only while the badge shows (and the count never rests at 8).
   Timer1->SleepWhile([this] { return !isVisible() && StreakScreenTicks != kStayTicks; });
+}
+
+// The screen's scale may have changed since the rosette was rendered.
+void TForm4::showEvent(QShowEvent* event) {
+  ui::Form::showEvent(event);
+  if (!Image1->Picture().isNull() && Image1->Picture().devicePixelRatio() != ScreenRatio())
+    Image1->SetPicture(rosette(Image1->size(), ScreenRatio()));
 }
 
 // Counts only while the badge shows, and is not reset by a new showing, so a

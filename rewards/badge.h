@@ -25,4 +25,5 @@ class TForm4 : public ui::Form {
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }
+  void showEvent(QShowEvent* event) override;
 };

@@ -29,6 +29,9 @@ test=(
   pulseaudio pulseaudio-utils
   # Window managers and compositors for the end-to-end runs.
   openbox xfwm4 xfconf dbus wmctrl weston
+  # Scaled and changing screens: xrandr, and a settings daemon that tells
+  # running programs the desktop's scale.
+  x11-xserver-utils xsettingsd
 )
 # The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)
