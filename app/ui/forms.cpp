@@ -237,6 +237,8 @@ bool Form::focusNextPrevChild(bool next) {
   if (!chain.isEmpty() && focusWidget() != (next ? chain.back() : chain.front()))
     return QWidget::focusNextPrevChild(next);
   Form* other = tabTo_;
+  // The focus comes by key: the other screen shows its focus mark at once.
+  other->setAttribute(Qt::WA_KeyboardFocusChange);
   GiveKeysTo(other);
   const QList<QWidget*> otherChain = tabChain(other);
   if (tabOut_ == TabOut::Onward && !otherChain.isEmpty())
