@@ -29,6 +29,8 @@ test=(
   pulseaudio pulseaudio-utils
   # Window managers and compositors for the end-to-end runs.
   openbox xfwm4 xfconf dbus wmctrl weston
+  # The accessibility bus and a client of it, as a screen reader sees the program.
+  at-spi2-core python3-pyatspi
 )
 # The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)
