@@ -160,10 +160,13 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   return nullptr;
 }
 
-void setCovered(QWidget* form, bool covered) {
-  if (form->property(kCoveredProperty).toBool() == covered) return;
-  form->setProperty(kCoveredProperty, covered);
-  tell(form, covered ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+// The screen over a screen, or none: the property holds it.
+QObject* coverOf(const QWidget* form) { return form->property(kCoveredProperty).value<QObject*>(); }
+
+void setCover(QWidget* form, QObject* cover) {
+  const bool was = coverOf(form) != nullptr;
+  form->setProperty(kCoveredProperty, QVariant::fromValue(cover));
+  if (was != (cover != nullptr)) tell(form, cover ? QAccessible::ObjectHide : QAccessible::ObjectShow);
 }
 
 bool coversScreen(const QWidget* form) {
@@ -172,25 +175,33 @@ bool coversScreen(const QWidget* form) {
 }
 
 // A screen raised to the top is on view, and covers every screen that lies
-// wholly inside it. A screen that covers the whole screen only comes active
-// when it is in front (a click on the backdrop under a window manager, which
-// raises it without the program's asking).
+// wholly inside it until it hides. A screen that covers the whole screen only
+// comes active when it is in front (a click on the backdrop under a window
+// manager, which raises it without the program's asking).
 class CoverWatch : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
-    if (type != QEvent::ZOrderChange && type != QEvent::WindowActivate) return false;
+    if (type != QEvent::ZOrderChange && type != QEvent::WindowActivate && type != QEvent::Hide)
+      return false;
     auto* form = qobject_cast<Form*>(watched);
-    if (!form || !form->isWindow() || !form->isVisible()) return false;
+    if (!form || !form->isWindow()) return false;
+    const QList<QWidget*> others = QApplication::topLevelWidgets();
+    if (type == QEvent::Hide) {
+      for (QWidget* other : others)
+        if (coverOf(other) == form) setCover(other, nullptr);
+      return false;
+    }
+    if (!form->isVisible()) return false;
     if (type == QEvent::WindowActivate && !coversScreen(form)) return false;
-    setCovered(form, false);
+    setCover(form, nullptr);
     const QRect area = form->frameGeometry();
-    for (QWidget* other : QApplication::topLevelWidgets())
+    for (QWidget* other : others)
       if (other != form && other->isVisible() && qobject_cast<Form*>(other) &&
           area.contains(other->frameGeometry()))
-        setCovered(other, true);
+        setCover(other, form);
     return false;
   }
 };
@@ -211,9 +222,7 @@ bool NeverSeen(const QWidget* component) {
   return component->property(kNeverSeenProperty).toBool();
 }
 
-bool OnView(const QWidget* form) {
-  return form->isVisible() && !form->property(kCoveredProperty).toBool();
-}
+bool OnView(const QWidget* form) { return form->isVisible() && !coverOf(form); }
 
 void Announce(QWidget* screen, const QString& text) {
   if (text.isEmpty()) return;
