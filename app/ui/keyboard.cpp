@@ -32,6 +32,29 @@ class ReturnPresses : public QObject {
   }
 };
 
+// An edit draws its text (and the selection behind it) over its frame: the
+// mark goes on top, once the edit has painted.
+class MarkOnTop : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint || painting_) return false;
+    auto* edit = static_cast<QWidget*>(watched);
+    painting_ = true;
+    static_cast<QObject*>(edit)->event(event);
+    painting_ = false;
+    if (edit->hasFocus() && edit->window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+      QPainter painter(edit);
+      DrawFocusMark(painter, edit->rect());
+    }
+    return true;
+  }
+
+ private:
+  bool painting_ = false;
+};
+
 bool keyboardFocus(const QStyleOption* option) {
   return (option->state & QStyle::State_HasFocus) &&
          (option->state & QStyle::State_KeyboardFocusChange);
@@ -46,9 +69,6 @@ class FocusMarkStyle : public QProxyStyle {
     // The buttons draw the mark themselves, around the whole button.
     if (element == PE_FrameFocusRect && qobject_cast<const QAbstractButton*>(widget)) return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element == PE_PanelLineEdit && qobject_cast<const QLineEdit*>(widget) &&
-        keyboardFocus(option))
-      DrawFocusMark(*painter, option->rect);
   }
 
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -66,6 +86,12 @@ void PressOnReturn(QAbstractButton* button) {
   static QPointer<ReturnPresses> filter;
   if (!filter) filter = new ReturnPresses(qApp);
   button->installEventFilter(filter);
+}
+
+void MarkFocusOnTop(QLineEdit* edit) {
+  static QPointer<MarkOnTop> filter;
+  if (!filter) filter = new MarkOnTop(qApp);
+  edit->installEventFilter(filter);
 }
 
 void DrawFocusMark(QPainter& painter, const QRect& area) {

@@ -5,6 +5,7 @@
 #include <QRect>
 
 class QAbstractButton;
+class QLineEdit;
 class QPainter;
 class QStyle;
 
@@ -19,8 +20,11 @@ void PressOnReturn(QAbstractButton* button);
 inline constexpr int kFocusMarkWidth = 2;
 void DrawFocusMark(QPainter& painter, const QRect& area);
 
-// `base` with the focus mark drawn on every button, radio button and edit
-// that has the keyboard focus, in place of the base style's own faint one.
+// The focus mark over an edit, drawn after its text.
+void MarkFocusOnTop(QLineEdit* edit);
+
+// `base` with the focus mark drawn on every button and radio button that has
+// the keyboard focus, in place of the base style's own faint one.
 // The style returned owns `base`.
 QStyle* WithFocusMark(QStyle* base);
 

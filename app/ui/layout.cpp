@@ -119,6 +119,7 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
         QFont f = e->font();  // the child may type anything here
         f.setStyleStrategy(QFont::PreferDefault);
         e->setFont(f);
+        MarkFocusOnTop(e);
         w = e;
         break;
       }
