@@ -50,7 +50,7 @@ QImage drawKitten(const QString& photosDir, QSize rect) {
   // the face above the label. The fifty screen shows it whole, and there the
   // body, the wool and the tail lie across the rest.
   const QImage photo = loadPhoto(photosDir, QStringLiteral("playing_kitten.png"));
-  const QRect crop(165, 60, 697, 697);
+  const QRect crop(175, 80, 560, 560);
   const QImage picture =
       photo.copy(crop).scaled(rect, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
@@ -58,7 +58,7 @@ QImage drawKitten(const QString& photosDir, QSize rect) {
   // and the green board: it becomes a pale pink floor, keeping its folds and
   // the kitten's shadow. The kitten (white, grey and black) and the pink of
   // its ears and nose are left as they are.
-  const QColor pale(0xF6, 0xDD, 0xE2);
+  const QColor pale(0xEE, 0xD2, 0xD8);
   QImage image(rect, QImage::Format_RGB32);
   for (int y = 0; y < rect.height(); ++y)
     for (int x = 0; x < rect.width(); ++x) {
@@ -69,7 +69,7 @@ QImage drawKitten(const QString& photosDir, QSize rect) {
       const double weight =
           smoothStep(0.22, 0.52, saturation) * (1.0 - smoothStep(18.0, 32.0, fromCrimson));
       const double lightness = (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue()) / 255.0;
-      const double shade = std::clamp(0.3 + 0.7 * lightness / 0.33, 0.35, 1.04);
+      const double shade = std::clamp(0.25 + 0.75 * lightness / 0.33, 0.3, 1.08);
       const auto mix = [&](int photoValue, int paleValue) {
         const double floor = std::min(255.0, paleValue * shade);
         return static_cast<int>(photoValue + (floor - photoValue) * weight + 0.5);
