@@ -153,8 +153,7 @@ void TForm2::showEvent(QShowEvent* event) {
   ui::Form::showEvent(event);
   if (!PORONKA || event->spontaneous()) return;
   // A child at the keys sees where they went: the tray that leads back.
-  if (PORONKA->testAttribute(Qt::WA_KeyboardFocusChange))
-    setAttribute(Qt::WA_KeyboardFocusChange);
+  if (PORONKA->testAttribute(Qt::WA_KeyboardFocusChange)) setAttribute(Qt::WA_KeyboardFocusChange);
   if (!watchingFrame_) {
     watchingFrame_ = true;
     wm::OnFramed(this, [this] {

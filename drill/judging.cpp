@@ -80,8 +80,9 @@ void TPORONKA::Button12Click() {
     Edit1->setText(ui::IntToText(ProblemsAsked));
     Edit2->setText(ui::IntToText(FirstTryCount));
     ui::Announce(this, Label6->Caption());
-    ui::Announce(this, QStringLiteral("%1 %2、%3 %4")
-                           .arg(Label10->Caption(), Edit1->text(), Label11->Caption(), Edit2->text()));
+    ui::Announce(this,
+                 QStringLiteral("%1 %2、%3 %4")
+                     .arg(Label10->Caption(), Edit1->text(), Label11->Caption(), Edit2->text()));
     for (const QString& reward : rewards) ui::Announce(this, reward);
     return;
   }
@@ -116,8 +117,9 @@ void TPORONKA::Button15Click() {
   Image5->setVisible(true);
   ui::SetVisible(Form2, true);
   Button14Click();
-  ui::Announce(this, QStringLiteral("だんご あお %1 こ、あか %2 こ")
-                         .arg(Label1->Caption(), Label3->Caption()));
+  ui::Announce(
+      this,
+      QStringLiteral("だんご あお %1 こ、あか %2 こ").arg(Label1->Caption(), Label3->Caption()));
 }
 
 // "まだわかんない": the first hint, then the counters make ten.

@@ -72,10 +72,14 @@ class AccessibilityTest : public fixture::Suite {
 
  private Q_SLOTS:
   void windowsAreNamedByWhatTheyAre() {
-    const QList<std::pair<QWidget*, const char*>> windows = {
-        {PORONKA, "ポロンカ"},      {Form2, "だんご"},   {Form3, "れんぞく ごほうび"},
-        {Form4, "メダル"},          {Form5, "できたかずの ごほうび"},
-        {Form6, "こねこ"},          {Form9, "かべがみ"}, {Form10, "はいけい"}};
+    const QList<std::pair<QWidget*, const char*>> windows = {{PORONKA, "ポロンカ"},
+                                                             {Form2, "だんご"},
+                                                             {Form3, "れんぞく ごほうび"},
+                                                             {Form4, "メダル"},
+                                                             {Form5, "できたかずの ごほうび"},
+                                                             {Form6, "こねこ"},
+                                                             {Form9, "かべがみ"},
+                                                             {Form10, "はいけい"}};
     for (const auto& [form, name] : windows) {
       QAccessibleInterface* window = accessible(form);
       QCOMPARE(window->role(), QAccessible::Window);
@@ -100,7 +104,8 @@ class AccessibilityTest : public fixture::Suite {
         const QString name = i->text(QAccessible::Name);
         const QString where = form->objectName() + QLatin1Char('.') + i->object()->objectName();
         QVERIFY2(!name.isEmpty(), qPrintable(where));
-        QVERIFY2(!objectLike(name) && childsWords(name), qPrintable(where + QLatin1Char(' ') + name));
+        QVERIFY2(!objectLike(name) && childsWords(name),
+                 qPrintable(where + QLatin1Char(' ') + name));
         ++named;
       }
       // Each reward screen goes again, the hundred screen uncovering the board.
@@ -112,15 +117,24 @@ class AccessibilityTest : public fixture::Suite {
 
     // Those the issue of names is about, one by one.
     const QList<std::pair<QWidget*, const char*>> names = {
-        {PORONKA->Image20, "もんだいを かえる"}, {PORONKA->Image30, "もんだいを かえる"},
-        {PORONKA->Image10, "こくばんけし"},      {PORONKA->Button19, "チョークおき"},
-        {PORONKA->Edit1, "やったかず"},          {PORONKA->Edit2, "すぐできたかず"},
-        {PORONKA->RadioGroup1, "もんだいの出しかた"}, {Form2->Button1, "こくばんに もどる"},
-        {Form2->Img(10), "あおい だんご"},       {Form2->Img(20), "あかい だんご"},
-        {Form3->Image1, "こねこ"},               {Form6->Image1, "こねこ"},
-        {Form5->Image5, "ライオン"},             {Form9->Img(1), "オレンジ"},
-        {Form9->Img(4), "さかな"},               {Form9->Img(9), "こんいろ"},
-        {Form9->Img(10), "えんじいろ"},          {PORONKA->Image1, "うし"}};
+        {PORONKA->Image20, "もんだいを かえる"},
+        {PORONKA->Image30, "もんだいを かえる"},
+        {PORONKA->Image10, "こくばんけし"},
+        {PORONKA->Button19, "チョークおき"},
+        {PORONKA->Edit1, "やったかず"},
+        {PORONKA->Edit2, "すぐできたかず"},
+        {PORONKA->RadioGroup1, "もんだいの出しかた"},
+        {Form2->Button1, "こくばんに もどる"},
+        {Form2->Img(10), "あおい だんご"},
+        {Form2->Img(20), "あかい だんご"},
+        {Form3->Image1, "こねこ"},
+        {Form6->Image1, "こねこ"},
+        {Form5->Image5, "ライオン"},
+        {Form9->Img(1), "オレンジ"},
+        {Form9->Img(4), "さかな"},
+        {Form9->Img(9), "こんいろ"},
+        {Form9->Img(10), "えんじいろ"},
+        {PORONKA->Image1, "うし"}};
     for (const auto& [widget, name] : names)
       QCOMPARE(accessible(widget)->text(QAccessible::Name), QString::fromUtf8(name));
   }
@@ -140,8 +154,8 @@ class AccessibilityTest : public fixture::Suite {
     for (QObject* unseen : std::initializer_list<QObject*>{
              PORONKA->Button12, PORONKA->Button14, PORONKA->Button16, PORONKA->Button18,
              PORONKA->Button20, PORONKA->Button21, PORONKA->Button22, PORONKA->Button23,
-             PORONKA->Image6, PORONKA->Image7, PORONKA->Image8, PORONKA->Image9,
-             PORONKA->Image11, PORONKA->Image12})
+             PORONKA->Image6, PORONKA->Image7, PORONKA->Image8, PORONKA->Image9, PORONKA->Image11,
+             PORONKA->Image12})
       QVERIFY2(!board.contains(unseen), qPrintable(unseen->objectName()));
     ui::SetVisible(Form6, true);
     QVERIFY(!objectsBelow(Form6).contains(Form6->Button1));
@@ -149,8 +163,8 @@ class AccessibilityTest : public fixture::Suite {
     QVERIFY(board.contains(PORONKA->Button13));
 
     // Whatever can be pressed through the tree is on view.
-    for (QWidget* form : std::initializer_list<QWidget*>{PORONKA, Form2, Form3, Form4, Form5,
-                                                          Form6, Form9, Form10})
+    for (QWidget* form :
+         std::initializer_list<QWidget*>{PORONKA, Form2, Form3, Form4, Form5, Form6, Form9, Form10})
       for (QAccessibleInterface* i : below(accessible(form)))
         if (pressable(i))
           QVERIFY2(!i->state().invisible && ui::OnView(form),
@@ -191,8 +205,9 @@ class AccessibilityTest : public fixture::Suite {
     QCOMPARE(Form9->WallpaperPicked, 2);
 
     PORONKA->Edit1->setText(QStringLiteral("5"));
-    accessible(PORONKA->Image10)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    accessible(PORONKA->Image10)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(PORONKA->Edit1->text(), QStringLiteral("0"));
 
     QAccessibleInterface* riceBall = accessible(Form5->Image2);
@@ -217,7 +232,8 @@ class AccessibilityTest : public fixture::Suite {
     fixture::Answer(19);
     settle();
     QCOMPARE(ui::AnnouncementCount(PORONKA), count + 1);  // one message for the whole answer
-    QCOMPARE(ui::LastAnnouncement(PORONKA), QStringLiteral("ちがうなあ。だんご あお 8 こ、あか 5 こ"));
+    QCOMPARE(ui::LastAnnouncement(PORONKA),
+             QStringLiteral("ちがうなあ。だんご あお 8 こ、あか 5 こ"));
     fixture::Answer(19);
     settle();
     QVERIFY(ui::LastAnnouncement(PORONKA).startsWith(QStringLiteral("まだちがうなあ。")));

@@ -74,7 +74,8 @@ class KeyboardTest : public fixture::Suite {
     // A held Return presses once.
     QSignalSpy clicked(PORONKA->Button13, &QAbstractButton::clicked);
     QKeyEvent first(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                       true);
     QApplication::sendEvent(PORONKA->Button13, &first);
     QApplication::sendEvent(PORONKA->Button13, &repeated);
     QCOMPARE(clicked.count(), 1);
@@ -102,10 +103,9 @@ class KeyboardTest : public fixture::Suite {
       QCOMPARE(Form9->focusWidget(), Form9->Img(rowByRow[i]));
     }
     Form9->Img(1)->setFocus();
-    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Right, 4}, {Qt::Key_Down, 5},
-                                            {Qt::Key_Down, 6},  {Qt::Key_Left, 3},
-                                            {Qt::Key_Down, 7},  {Qt::Key_Down, 9},
-                                            {Qt::Key_Down, 9},  {Qt::Key_Up, 7}};
+    const std::pair<Qt::Key, int> walk[] = {
+        {Qt::Key_Right, 4}, {Qt::Key_Down, 5}, {Qt::Key_Down, 6}, {Qt::Key_Left, 3},
+        {Qt::Key_Down, 7},  {Qt::Key_Down, 9}, {Qt::Key_Down, 9}, {Qt::Key_Up, 7}};
     for (const auto& [k, n] : walk) {
       key(Form9->focusWidget(), k);
       QCOMPARE(Form9->focusWidget(), Form9->Img(n));

@@ -355,12 +355,15 @@ class SpriteSheetTest : public fixture::Suite {
       }
       largest = std::max(largest, patch);
     }
-    QVERIFY2(largest * 4 <= kBlocks * kBlocks,
-             qPrintable(QStringLiteral("a flat patch of %1 of %2 blocks").arg(largest).arg(kBlocks * kBlocks)));
+    QVERIFY2(
+        largest * 4 <= kBlocks * kBlocks,
+        qPrintable(
+            QStringLiteral("a flat patch of %1 of %2 blocks").arg(largest).arg(kBlocks * kBlocks)));
 
     // Bright where the window looks and in what the fifty screen adds.
     for (const QRect& area : {window, right, below})
-      QVERIFY2(averageLuma(kitten, area) > 150, qPrintable(QString::number(averageLuma(kitten, area))));
+      QVERIFY2(averageLuma(kitten, area) > 150,
+               qPrintable(QString::number(averageLuma(kitten, area))));
 
     // White fur (light and without colour) in the window's corner and across
     // the rest; dark eyes, nose and patches among it in the corner.
@@ -371,12 +374,14 @@ class SpriteSheetTest : public fixture::Suite {
       return double(n) / (area.width() * area.height());
     };
     const auto fur = [](QRgb c) {
-      const int spread = std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+      const int spread =
+          std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
       return luma(c) > 190 && spread < 16;
     };
     const auto dark = [](QRgb c) { return luma(c) < 70; };
     qInfo("white fur: %.2f of the window's corner, %.2f of the right; dark: %.3f",
-          share(window, fur), share(right, fur), share(window, [](QRgb c) { return luma(c) < 70; }));
+          share(window, fur), share(right, fur),
+          share(window, [](QRgb c) { return luma(c) < 70; }));
     QVERIFY2(share(window, fur) > 0.15, qPrintable(QString::number(share(window, fur))));
     QVERIFY2(share(right, fur) > 0.05, qPrintable(QString::number(share(right, fur))));
     QVERIFY2(share(window, dark) > 0.01, qPrintable(QString::number(share(window, dark))));

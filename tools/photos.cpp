@@ -65,7 +65,8 @@ QImage drawKitten(const QString& photosDir, QSize rect) {
       const QColor c = picture.pixelColor(x, y);
       const double saturation = c.hsvSaturationF();
       const double hue = c.hsvHueF() * 360.0;  // -360 for greys
-      const double fromCrimson = hue < 0 ? 180.0 : std::min(std::abs(hue - 340.0), 360.0 - std::abs(hue - 340.0));
+      const double fromCrimson =
+          hue < 0 ? 180.0 : std::min(std::abs(hue - 340.0), 360.0 - std::abs(hue - 340.0));
       const double weight =
           smoothStep(0.22, 0.52, saturation) * (1.0 - smoothStep(18.0, 32.0, fromCrimson));
       const double lightness = (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue()) / 255.0;
@@ -74,9 +75,9 @@ QImage drawKitten(const QString& photosDir, QSize rect) {
         const double floor = std::min(255.0, paleValue * shade);
         return static_cast<int>(photoValue + (floor - photoValue) * weight + 0.5);
       };
-      image.setPixel(x, y,
-                     qRgb(mix(c.red(), pale.red()), mix(c.green(), pale.green()),
-                          mix(c.blue(), pale.blue())));
+      image.setPixel(
+          x, y,
+          qRgb(mix(c.red(), pale.red()), mix(c.green(), pale.green()), mix(c.blue(), pale.blue())));
     }
   return image;
 }

@@ -155,8 +155,7 @@ class AnnouncerAccessible : public QAccessibleObject {
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (auto* form = qobject_cast<Form*>(object)) return new FormAccessible(form);
   if (auto* image = qobject_cast<Image*>(object)) return new ImageAccessible(image);
-  if (auto* announcer = dynamic_cast<Announcer*>(object))
-    return new AnnouncerAccessible(announcer);
+  if (auto* announcer = dynamic_cast<Announcer*>(object)) return new AnnouncerAccessible(announcer);
   return nullptr;
 }
 
@@ -166,7 +165,8 @@ QObject* coverOf(const QWidget* form) { return form->property(kCoveredProperty).
 void setCover(QWidget* form, QObject* cover) {
   const bool was = coverOf(form) != nullptr;
   form->setProperty(kCoveredProperty, QVariant::fromValue(cover));
-  if (was != (cover != nullptr)) tell(form, cover ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+  if (was != (cover != nullptr))
+    tell(form, cover ? QAccessible::ObjectHide : QAccessible::ObjectShow);
 }
 
 bool coversScreen(const QWidget* form) {
@@ -230,7 +230,8 @@ void Announce(QWidget* screen, const QString& text) {
   if (!announcer) announcer = new Announcer(screen);
   if (announcer->pending.contains(text)) return;  // one hint given twice in one go
   if (announcer->pending.isEmpty())
-    QMetaObject::invokeMethod(announcer, [announcer] { flush(announcer); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        announcer, [announcer] { flush(announcer); }, Qt::QueuedConnection);
   announcer->pending << text;
 }
 

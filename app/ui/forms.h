@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
-#include <QSize>
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 #include <memory>
 #include <span>

@@ -64,7 +64,7 @@ struct Component {
   const char* text = "";
   FontSpec font = {};
   unsigned flags = kNone;
-  int tabOrder = -1;  // windowed controls, and images a click on which does something
+  int tabOrder = -1;              // windowed controls, and images a click on which does something
   const char* picture = nullptr;  // stored picture resource
   QRgb background = 0xFFFFFF;     // opaque labels
 };
