@@ -17,6 +17,7 @@ constexpr std::int32_t kLastStep = 7;
 
 TForm10::TForm10() : ui::Form("Form10") {
   setWindowTitle(QStringLiteral("Form10"));
+  setAccessibleName(QStringLiteral("はいけい"));
   SetColor(QColor(0x00, 0x00, 0x80));
   // The wallpaper covers the whole screen: on X11 the X server keeps it.
   KeepCanvasOnServer();

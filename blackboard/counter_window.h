@@ -22,6 +22,7 @@ class TForm2 : public ui::Form {
  public Q_SLOTS:
   // handlers (blackboard/counter_window.cpp)
   void FormKeyPress(QChar key);
+  void Button1Click();  // the tray: back to the board
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }

@@ -1,6 +1,7 @@
 #include "rewards/badge.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -19,7 +20,7 @@ constexpr int kStayTicks = 8;  // 500 ms each: the badge stays about four second
 // The three lines stand inside the rosette's white oval.
 // clang-format off
 constexpr Component kLayout[] = {
-    {UI_MEMBER(TForm4, Image1), 8, 8, 161, 169, "", {}, ui::kStretch},
+    {UI_MEMBER(TForm4, Image1), 8, 8, 161, 169, "リボンの メダル", {}, ui::kStretch},
     {UI_MEMBER(TForm4, Label1), 40, 40, 95, 19, "よかったね", {kGothic, 19}, kOpaque},
     {UI_MEMBER(TForm4, Label2), 24, 64, 126, 19, "10だいつづけて", {kPGothic, 19}, kOpaque},
     {UI_MEMBER(TForm4, Label3), 40, 88, 102, 19, "あっていたよ", {kPGothic, 19}, kOpaque},
@@ -49,10 +50,12 @@ QImage rosette(QSize size, qreal ratio) {
 
 TForm4::TForm4() : ui::Form("Form4") {
   setWindowTitle(QStringLiteral("Form4"));
+  setAccessibleName(QStringLiteral("メダル"));
   SetColor(QColor(0xFF, 0x80, 0xFF));
   SetFrame(ui::Frame::SingleBare);
   Place(35, 242, 178, 186, false);
   SetKeyPreview(true);
+  LeadTabTo(PORONKA, TabOut::Back);  // it has no control of its own
   ui::BuildLayout(this, kLayout);
   Image1->SetPicture(rosette(Image1->size(), ScreenRatio()));
   Timer1 = new ui::Timer(this, "Timer1", 500);
@@ -79,3 +82,23 @@ void TForm4::Timer1Timer() {
 }
 
 void TForm4::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
+
+// Return or Escape puts the badge away before its time, and the keys go back
+// to the board; its next showing has its full stay.
+void TForm4::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      ui::RunHandler([this] { Dismiss(); });
+      event->accept();
+      break;
+    default:
+      ui::Form::keyPressEvent(event);
+  }
+}
+
+void TForm4::Dismiss() {
+  StreakScreenTicks = 0;
+  ui::SetVisible(this, false);
+}

@@ -32,6 +32,8 @@ test=(
   # Scaled and changing screens: xrandr, and a settings daemon that tells
   # running programs the desktop's scale.
   x11-xserver-utils xsettingsd
+  # The accessibility bus and a client of it, as a screen reader sees the program.
+  at-spi2-core python3-pyatspi
 )
 # The one clang-format the C++ files are laid out by: Debian 12's.
 format=(clang-format)

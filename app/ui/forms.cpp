@@ -12,6 +12,7 @@
 
 #include "app/desktop/server_canvas.h"
 #include "app/desktop/window_manager.h"
+#include "app/ui/accessibility.h"
 #include "app/ui/dispatch.h"
 #include "app/ui/fonts.h"
 #include "app/ui/key_preview.h"
@@ -38,6 +39,7 @@ Form::Form(const char* name) : QWidget(nullptr, Qt::Window) {
   SetDefaultFont(fonts::kPGothic, 12, Qt::black);  // every screen's, unless it says otherwise
   if (!mainForm) mainForm = this;
   InstallKeyPreview();
+  InstallAccessibility();
 }
 
 Form::~Form() {
@@ -306,6 +308,41 @@ void Form::moveEvent(QMoveEvent* event) {
   fitOuterSize();
 }
 
+void Form::LeadTabTo(Form* other, TabOut how) {
+  tabTo_ = other;
+  tabOut_ = how;
+}
+
+namespace {
+
+// The controls Tab visits on a screen, in its order.
+QList<QWidget*> tabChain(QWidget* form) {
+  QList<QWidget*> chain;
+  for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+    if (w->window() == form && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) &&
+        w->isEnabled())
+      chain << w;
+  return chain;
+}
+
+}  // namespace
+
+bool Form::focusNextPrevChild(bool next) {
+  if (!tabTo_ || !tabTo_->isVisible()) return QWidget::focusNextPrevChild(next);
+  const QList<QWidget*> chain = tabChain(this);
+  if (!chain.isEmpty() && focusWidget() != (next ? chain.back() : chain.front()))
+    return QWidget::focusNextPrevChild(next);
+  Form* other = tabTo_;
+  // The focus comes by key: the other screen shows its focus mark at once.
+  other->setAttribute(Qt::WA_KeyboardFocusChange);
+  GiveKeysTo(other);
+  const QList<QWidget*> otherChain = tabChain(other);
+  if (tabOut_ == TabOut::Onward && !otherChain.isEmpty())
+    (next ? otherChain.front() : otherChain.back())
+        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 void Form::fitOuterSize() {
   if (!outer_ || size_.isEmpty()) return;
   const QSize frame = frameGeometry().size() - geometry().size();
@@ -364,6 +401,8 @@ void RaiseToTop(QWidget* form) {
   form->raise();
   form->activateWindow();
 }
+
+void GiveKeysTo(QWidget* form) { form->activateWindow(); }
 
 void CloseScreen(Form* form) {
   if (form != mainForm) {

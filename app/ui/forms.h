@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 #include <functional>
@@ -40,6 +41,11 @@ class Form : public QWidget {
   QColor Color() const { return color_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   bool KeyPreview() const { return keyPreview_; }
+  // Where Tab goes past this screen's last control (Shift+Tab before its
+  // first, or either key on a screen without controls): on into `other`'s
+  // controls from their first (last), or back to `other` as it was.
+  enum class TabOut { Onward, Back };
+  void LeadTabTo(Form* other, TabOut how);
   void SetDefaultFont(const char* face, int pixels, QColor color);
 
   // Drawing surface kept across repaints (only the backdrop uses one): it
@@ -99,6 +105,7 @@ class Form : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   QPaintEngine* paintEngine() const override;
 
  private:
@@ -115,6 +122,8 @@ class Form : public QWidget {
   Frame frame_ = Frame::Single;
   QColor color_;
   bool keyPreview_ = false;
+  QPointer<Form> tabTo_;
+  TabOut tabOut_ = TabOut::Back;
   bool shownAtCreation_ = false;
   bool outer_ = false;
   QSize size_;
@@ -146,6 +155,8 @@ void OnScreensChanged(QObject* context, std::function<void()> changed);
 void SetVisible(QWidget* form, bool visible);
 // Top of the window order and activated; not moved or resized.
 void RaiseToTop(QWidget* form);
+// Activated where it stands in the window order: the keys go to it.
+void GiveKeysTo(QWidget* form);
 // The main form: the program ends. Any other form: hidden.
 void CloseScreen(Form* form);
 // Shows the main form and runs the event loop until it is closed.
