@@ -81,6 +81,30 @@ class KeyboardTest : public fixture::Suite {
     QCOMPARE(clicked.count(), 1);
   }
 
+  // Arrows then Space, as a child bangs them, never walk the focus on to
+  // "おしまい" and close the program; the radio items still move with them.
+  void arrowsLeaveAPushButtonsFocusWhereItIs() {
+    activate(PORONKA);
+    for (QPushButton* button : PORONKA->findChildren<QPushButton*>()) {
+      if (!button->isVisibleTo(PORONKA) || !(button->focusPolicy() & Qt::TabFocus)) continue;
+      button->setFocus(Qt::TabFocusReason);
+      for (const Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+        key(button, k);
+        QVERIFY2(PORONKA->focusWidget() == button, qPrintable(button->objectName()));
+      }
+    }
+    PORONKA->RadioGroup1->Item(0)->setFocus(Qt::TabFocusReason);
+    key(PORONKA->RadioGroup1->Item(0), Qt::Key_Right);
+    QCOMPARE(PORONKA->focusWidget(), PORONKA->RadioGroup1->Item(1));
+    QCOMPARE(PORONKA->RadioGroup1->ItemIndex(), 1);
+    key(PORONKA->RadioGroup1->Item(1), Qt::Key_Left);
+    QCOMPARE(PORONKA->RadioGroup1->ItemIndex(), 0);
+    // Tab still moves on.
+    PORONKA->BitBtn1->setFocus(Qt::TabFocusReason);
+    key(PORONKA->BitBtn1, Qt::Key_Tab);
+    QVERIFY(PORONKA->focusWidget() != PORONKA->BitBtn1);
+  }
+
   void fiftyScreenClosesWithReturnAsWithSpace() {
     for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Space}) {
       ui::SetVisible(Form3, true);

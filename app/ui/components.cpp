@@ -170,7 +170,7 @@ RadioGroup::RadioGroup(QWidget* parent, const char* name, const QString& title,
   for (const QString& caption : items) {
     auto* item = new QRadioButton(caption, this);
     item->setObjectName(caption);
-    PressOnReturn(item);
+    ButtonKeysFor(item);
     items_ << item;
   }
   if (!items_.isEmpty()) items_.front()->setChecked(true);

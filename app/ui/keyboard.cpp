@@ -1,4 +1,4 @@
-// Return on buttons, and the focus mark.
+// The keys on buttons, and the focus mark.
 #include "app/ui/keyboard.h"
 
 #include <QAbstractButton>
@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleOption>
 
 namespace ui {
@@ -15,20 +16,35 @@ namespace ui {
 namespace {
 
 // Qt's buttons take Return only as a dialog's default button; here every
-// button does, as a child (and a parent) expects.
-class ReturnPresses : public QObject {
+// button does, as a child (and a parent) expects. Qt also lets the arrow keys
+// walk a push button's focus on along the tab order, as Tab does: a child
+// pressing arrows and then Space would end up pressing "おしまい". On push
+// buttons the arrows stay put (Tab still moves on); radio buttons keep them
+// for moving within their group.
+class ButtonKeys : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
     if (key->modifiers() & ~Qt::KeypadModifier) return false;
     auto* button = qobject_cast<QAbstractButton*>(watched);
-    if (!button || !button->isEnabled()) return false;
-    if (!key->isAutoRepeat()) button->click();
-    return true;
+    if (!button) return false;
+    switch (key->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (!button->isEnabled()) return false;
+        if (!key->isAutoRepeat()) button->click();
+        return true;
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        return qobject_cast<QPushButton*>(button) != nullptr;
+      default:
+        return false;
+    }
   }
 };
 
@@ -82,9 +98,9 @@ class FocusMarkStyle : public QProxyStyle {
 
 }  // namespace
 
-void PressOnReturn(QAbstractButton* button) {
-  static QPointer<ReturnPresses> filter;
-  if (!filter) filter = new ReturnPresses(qApp);
+void ButtonKeysFor(QAbstractButton* button) {
+  static QPointer<ButtonKeys> filter;
+  if (!filter) filter = new ButtonKeys(qApp);
   button->installEventFilter(filter);
 }
 

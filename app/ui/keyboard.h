@@ -1,5 +1,6 @@
 // What a child who uses only the keyboard needs of the controls: Return
-// presses a button as Space does, and the focus mark shows on any background.
+// presses a button as Space does, the arrow keys do not walk the focus off a
+// push button, and the focus mark shows on any background.
 #pragma once
 
 #include <QRect>
@@ -11,8 +12,9 @@ class QStyle;
 
 namespace ui {
 
-// Return and Enter press the button, once per key (not while the key repeats).
-void PressOnReturn(QAbstractButton* button);
+// Return and Enter press the button, once per key (not while the key
+// repeats); on a push button the arrow keys leave the focus where it is.
+void ButtonKeysFor(QAbstractButton* button);
 
 // The focus mark: a black ring outside a yellow one, each kFocusMarkWidth
 // pixels wide, just inside `area`: the black shows on light controls, the

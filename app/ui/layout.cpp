@@ -109,7 +109,7 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
         auto* b = new QPushButton(text, form);
         b->setObjectName(QString::fromLatin1(c.name.text));
         b->setAutoDefault(false);
-        PressOnReturn(b);
+        ButtonKeysFor(b);
         w = b;
         break;
       }

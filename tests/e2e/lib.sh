@@ -69,6 +69,10 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$WORK/shot.png" ] && echo "last screenshot: $WORK/shot.png" >&2
+  if [ -s "$WORK/out.log" ]; then
+    echo "the program's last lines:" >&2
+    tail -n 8 "$WORK/out.log" | sed 's/^/  /' >&2
+  fi
   KEEP_WORK=1
   exit 1
 }
