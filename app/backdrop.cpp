@@ -4,6 +4,7 @@
 
 #include "app/desktop/window_manager.h"
 #include "app/screens.h"
+#include "blackboard/counter_window.h"
 #include "drill/drill_screen.h"
 #include "pictures/wallpaper_chooser.h"
 
@@ -15,6 +16,7 @@ constexpr std::int32_t kLastStep = 7;
 
 TForm10::TForm10() : ui::Form("Form10") {
   setWindowTitle(QStringLiteral("Form10"));
+  setAccessibleName(QStringLiteral("はいけい"));
   SetColor(QColor(0x00, 0x00, 0x80));
   // The wallpaper covers the whole screen: on X11 the X server keeps it.
   KeepCanvasOnServer();
@@ -25,6 +27,7 @@ TForm10::TForm10() : ui::Form("Form10") {
   // Past the start-up steps a tick only counts, and nothing but this handler
   // reads the count: the sequencer sleeps from then on.
   Timer1->SleepWhile([this] { return StartupTick >= kLastStep; });
+  ui::OnScreensChanged(this, [this] { ui::RunHandler([this] { ScreensChanged(); }); });
 }
 
 void TForm10::Timer1Timer() {
@@ -35,10 +38,15 @@ void TForm10::Timer1Timer() {
       SetFrame(ui::Frame::None);
       break;
     case 3: {
-      // Cover the whole screen it is on, also where no window manager would
-      // maximise it.
-      const QRect area = ui::ScreenArea(this);
-      if (!area.isEmpty()) Place(area.x(), area.y(), area.width(), area.height(), false);
+      // Cover the whole screen the windows stand on, also where no window
+      // manager would maximise it.
+      CoverScreen(ui::HomeScreen());
+      // A Wayland compositor places windows itself, and maps each new one in
+      // front: the backdrop fills the desktop as a maximised window, and the
+      // drill screen and the chooser are mapped again to stand in front of it.
+      // (On one surface the program places and stacks them itself.)
+      const bool waylandWindows = wm::OnWayland() && !ui::OnOneSurface();
+      if (waylandWindows) setWindowState(Qt::WindowMaximized);
       ui::SetVisible(this, true);
       break;
     }
@@ -57,6 +65,20 @@ void TForm10::Timer1Timer() {
     default:
       break;
   }
+}
+
+// A screen came or went, or changed its size or scale: every screen stands
+// where its layout puts it on the home screen, as far as the screen lets it;
+// the backdrop, once up, covers that screen again, and the wallpaper is drawn
+// anew at the new size.
+void TForm10::ScreensChanged() {
+  QScreen* home = ui::HomeScreen();
+  if (!home) return;
+  for (ui::Form* form : CreatedScreens())
+    if (form != this) form->StandWithin(home->geometry().topLeft(), home->availableGeometry());
+  if (StartupTick >= 3 && !wm::OnWayland()) CoverScreen(home);
+  if (Form2 && Form2->isVisible()) Form2->StandBesideBoard();
+  if (Form9 && Form9->WallpaperChoice != 0) Form9->RedrawWallpaper(Form9->WallpaperChoice);
 }
 
 void TForm10::FormActivate() {

@@ -26,6 +26,9 @@ class TForm10 : public ui::Form {
   // The backdrop over whatever was showing, then the drill screen and the
   // chooser over it: a click on the backdrop, or a second launch.
   void ComeForward();
+  // A screen came, went or changed: the screens stand on the home screen
+  // again, the backdrop covers it, the wallpaper is drawn at its new size.
+  void ScreensChanged();
 
  protected:
   void Activated() override { FormActivate(); }

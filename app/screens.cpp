@@ -56,8 +56,9 @@ void SetUpApplication() {
   // first window, so there the paths stay.
   if (QGuiApplication::platformName() == QLatin1String("xcb"))
     QCoreApplication::setLibraryPaths({});
-  // One look everywhere: the screens are pixel layouts.
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // One look everywhere: the screens are pixel layouts. The focus mark must
+  // show on the green board too.
+  QApplication::setStyle(ui::WithFocusMark(QStyleFactory::create(QStringLiteral("Fusion"))));
   QApplication::setPalette(QApplication::style()->standardPalette());
   // Every window carries its icon in all these sizes; larger ones come from
   // the installed icon theme through the desktop file.

@@ -93,8 +93,10 @@ constexpr Component kLayout[] = {
     {Kind::Image, "Image59", kLeft, kHalf[9], kSide, kSide, "", {}, kHidden},
     // the tray: eraser, two white chalks, the ledge
     {Kind::Image, "Image50", 49, 384, 57, 25, "", {}, kStretch},
-    {Kind::Image, "Image60", 4, 384, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
-    {Kind::Image, "Image61", 12, 389, 6, 33, "", {}, kStretch, -1, ":/assets/white_chalk.bmp"},
+    {Kind::Image, "Image60", 4, 384, 6, 33, "しろい チョーク", {}, kStretch, -1,
+     ":/assets/white_chalk.bmp"},
+    {Kind::Image, "Image61", 12, 389, 6, 33, "しろい チョーク", {}, kStretch, -1,
+     ":/assets/white_chalk.bmp"},
     {UI_MEMBER(TForm2, Button1), 0, 408, 115, 17, "", {}, ui::kNone, 0},
 };
 // clang-format on
@@ -114,6 +116,7 @@ std::int32_t SecondAddend() { return ui::TextToInt(PORONKA->Label3->Caption()); 
 
 TForm2::TForm2() : ui::Form("Form2") {
   setWindowTitle(QString());
+  setAccessibleName(QStringLiteral("だんご"));
   SetColor(QColor(0x00, 0x80, 0x00));
   SetFrame(ui::Frame::SingleBare);
   Place(87, 6, 114, 422, false);
@@ -123,43 +126,53 @@ TForm2::TForm2() : ui::Form("Form2") {
     const QByteArray name = "Image" + QByteArray::number(n);
     images_.at(n) = ui::Find<ui::Image>(this, name.constData());
   }
+  // Where the board moves or changes size (dragged, or its screen changed),
+  // the window showing beside it follows, once the move has been made.
+  if (PORONKA)
+    wm::OnMoved(PORONKA, this, [this] {
+      if (isVisible()) StandBesideBoard();
+    });
+  // Showing the window gives it the keys; its one control, and Tab, lead
+  // back to the board.
+  Button1->setAccessibleName(QStringLiteral("こくばんに もどる"));
+  ui::Connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+  LeadTabTo(PORONKA, TabOut::Back);
 }
 
 void TForm2::FormKeyPress(QChar key) { PORONKA->ForwardKey(key); }
+
+void TForm2::Button1Click() { ui::GiveKeysTo(PORONKA); }
 
 // The window stands against the drill screen's left edge, top edges level,
 // whatever frames the window manager draws. Until it has framed this window,
 // its frame is taken to be the drill screen's, which has the same style. Once
 // it is framed, a window manager that put it elsewhere gets another request;
 // one that keeps it off (the edge of the screen) is left alone after two.
-void TForm2::standBesideBoard() {
+// On X11 the place is then put right to the device pixel, which a scaled
+// desktop's logical pixels cannot always name.
+void TForm2::StandBesideBoard() {
   QMargins margins = wm::FrameMargins(this);
   if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
   const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);
-  if (!isWindow()) {
-    if (pos() != at) move(at);
-    return;
-  }
-  // Placed by its client area: a window manager reads where a frame's corner
-  // is asked to go in its own way (mutter put it 6 pixels high, at times),
-  // but puts a client area exactly where it is asked to (static gravity).
-  const QPoint client = at + QPoint(margins.left(), margins.top());
-  if (geometry().topLeft() != client) setGeometry(QRect(client, size()));
+  if (pos() != at) move(at);
+  wm::StandLeftOf(this, PORONKA);
 }
 
 void TForm2::showEvent(QShowEvent* event) {
   ui::Form::showEvent(event);
   if (!PORONKA || event->spontaneous()) return;
+  // A child at the keys sees where they went: the tray that leads back.
+  if (PORONKA->testAttribute(Qt::WA_KeyboardFocusChange)) setAttribute(Qt::WA_KeyboardFocusChange);
   if (!watchingFrame_) {
     watchingFrame_ = true;
     wm::OnFramed(this, [this] {
       if (!PORONKA || !isVisible() || corrections_ >= 2) return;
       ++corrections_;
-      standBesideBoard();
+      StandBesideBoard();
     });
   }
   corrections_ = 0;
-  standBesideBoard();
+  StandBesideBoard();
 }
 
 // Clears whatever an earlier arrangement or a making-ten animation left, then

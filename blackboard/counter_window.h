@@ -16,16 +16,19 @@ class TForm2 : public ui::Form {
 
   QPushButton* Button1;  // the chalk tray along the bottom edge
 
+  // Stands against the drill screen's left edge, tops level, frames included.
+  void StandBesideBoard();
+
  public Q_SLOTS:
   // handlers (blackboard/counter_window.cpp)
   void FormKeyPress(QChar key);
+  void Button1Click();  // the tray: back to the board
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }
   void showEvent(QShowEvent* event) override;
 
  private:
-  void standBesideBoard();
   bool watchingFrame_ = false;
   int corrections_ = 0;  // moves asked for since it was framed, this showing
   std::array<ui::Image*, 62> images_{};

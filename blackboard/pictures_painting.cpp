@@ -14,9 +14,10 @@ namespace {
 
 constexpr double kPraiseChange = 0.005;  // chance per animal per repaint
 
-// The image receives its own copy of the slot's picture.
+// The image receives its own copy of the slot's picture, and with it the
+// name a screen reader gives the picture.
 void give(ui::Image* image, int slot) {
-  if (image) image->SetPicture(Form1->SlotPicture(slot));
+  if (image) image->Take(Form1->Slot(slot));
 }
 
 void giveRange(int first, int last, int slot) {
@@ -71,7 +72,7 @@ void TPORONKA::Button20Click() {
 void TPORONKA::FormPaint() {
   const std::array<ui::Image*, 6> animals{Image12, Image6, Image7, Image8, Image9, Image11};
   for (ui::Image* animal : animals)
-    if (ui::RandomReal() < kPraiseChange) Image1->SetPicture(animal->Picture());
+    if (ui::RandomReal() < kPraiseChange) Image1->Take(animal);
   if (!Form9) return;
   const std::int32_t wallpaper = Form9->WallpaperChoice;
   if (wallpaper >= 1 && wallpaper <= TForm9::kWallpapers) Form9->RedrawWallpaper(wallpaper);

@@ -11,6 +11,7 @@ using ui::FontSpec;
 using ui::kFixedSize;
 using ui::kHidden;
 using ui::kStretch;
+using ui::kUnseen;
 
 using fonts::kDigits;
 using fonts::kGothic;
@@ -37,8 +38,10 @@ constexpr Component kLayout[] = {
      kHidden},
     {UI_MEMBER(TPORONKA, Label5), 190, 19, 28, 37, "0", {kDigits, 37, false, false, kYellow},
      kHidden},
-    {UI_MEMBER(TPORONKA, Image2), 192, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
-    {UI_MEMBER(TPORONKA, Image3), 216, 48, 25, 33, "", {}, kHidden, -1, ":/assets/chalk_icon.png"},
+    {UI_MEMBER(TPORONKA, Image2), 192, 48, 25, 33, "きいろい チョーク", {}, kHidden, -1,
+     ":/assets/chalk_icon.png"},
+    {UI_MEMBER(TPORONKA, Image3), 216, 48, 25, 33, "きいろい チョーク", {}, kHidden, -1,
+     ":/assets/chalk_icon.png"},
     {UI_MEMBER(TPORONKA, Label1), 22, 19, 30, 37, "0", {kDigits, 35, false, false, kWhite},
      kFixedSize | kHidden},
     // feedback, at most one showing
@@ -73,30 +76,30 @@ constexpr Component kLayout[] = {
     {UI_MEMBER(TPORONKA, Button15), 152, 274, 121, 39, "わかんない", kHint, 0, 13},
     {UI_MEMBER(TPORONKA, Button17), 152, 312, 121, 41, "まだわかんない", kHint, 0, 15},
     // praise pictures kept under the keypad, never seen
-    {UI_MEMBER(TPORONKA, Image6), 152, 112, 33, 41},
-    {UI_MEMBER(TPORONKA, Image7), 152, 152, 33, 41},
-    {UI_MEMBER(TPORONKA, Image8), 152, 192, 33, 41},
-    {UI_MEMBER(TPORONKA, Image9), 152, 232, 33, 41},
-    {UI_MEMBER(TPORONKA, Image11), 152, 272, 33, 41},
-    {UI_MEMBER(TPORONKA, Image12), 152, 312, 41, 41},
-    // chalk tray
-    {UI_MEMBER(TPORONKA, Image20), 176, 384, 6, 33, "", {}, kStretch,
-     -1, ":/assets/white_chalk.bmp"},
-    {UI_MEMBER(TPORONKA, Image30), 184, 384, 6, 33, "", {}, kStretch,
-     -1, ":/assets/white_chalk.bmp"},
-    {UI_MEMBER(TPORONKA, Image40), 200, 384, 6, 33, "", {}, kStretch,
+    {UI_MEMBER(TPORONKA, Image6), 152, 112, 33, 41, "", {}, kUnseen},
+    {UI_MEMBER(TPORONKA, Image7), 152, 152, 33, 41, "", {}, kUnseen},
+    {UI_MEMBER(TPORONKA, Image8), 152, 192, 33, 41, "", {}, kUnseen},
+    {UI_MEMBER(TPORONKA, Image9), 152, 232, 33, 41, "", {}, kUnseen},
+    {UI_MEMBER(TPORONKA, Image11), 152, 272, 33, 41, "", {}, kUnseen},
+    {UI_MEMBER(TPORONKA, Image12), 152, 312, 41, 41, "", {}, kUnseen},
+    // chalk tray: the white chalks and the eraser take the focus, left to right
+    {UI_MEMBER(TPORONKA, Image20), 176, 384, 6, 33, "もんだいを かえる", {}, kStretch,
+     22, ":/assets/white_chalk.bmp"},
+    {UI_MEMBER(TPORONKA, Image30), 184, 384, 6, 33, "もんだいを かえる", {}, kStretch,
+     22, ":/assets/white_chalk.bmp"},
+    {UI_MEMBER(TPORONKA, Image40), 200, 384, 6, 33, "きいろい チョーク", {}, kStretch,
      -1, ":/assets/yellow_chalk.bmp"},
-    {UI_MEMBER(TPORONKA, Image10), 218, 384, 57, 25, "", {}, kStretch},
+    {UI_MEMBER(TPORONKA, Image10), 218, 384, 57, 25, "こくばんけし", {}, kStretch, 22},
     {UI_MEMBER(TPORONKA, Button19), 0, 408, 286, 17, "", {}, 0, 22},
     // operations other handlers call; never visible
-    {UI_MEMBER(TPORONKA, Button12), 72, 0, 52, 17, "判定", {}, kHidden, 11},
-    {UI_MEMBER(TPORONKA, Button14), 126, 0, 59, 17, "だんご配列", {}, kHidden, 12},
-    {UI_MEMBER(TPORONKA, Button16), 186, -8, 52, 25, "だんご減", {}, kHidden, 14},
-    {UI_MEMBER(TPORONKA, Button18), 240, 384, 33, 17, "リセット", {}, kHidden, 19},
-    {UI_MEMBER(TPORONKA, Button20), 152, 368, 49, 17, "Button20", {}, kHidden, 23},
-    {UI_MEMBER(TPORONKA, Button21), 152, 384, 49, 17, "Button21", {}, kHidden, 24},
-    {UI_MEMBER(TPORONKA, Button22), 208, 368, 25, 17, "22", {}, kHidden, 25},
-    {UI_MEMBER(TPORONKA, Button23), 208, 384, 25, 17, "23", {}, kHidden, 26},
+    {UI_MEMBER(TPORONKA, Button12), 72, 0, 52, 17, "判定", {}, kHidden | kUnseen, 11},
+    {UI_MEMBER(TPORONKA, Button14), 126, 0, 59, 17, "だんご配列", {}, kHidden | kUnseen, 12},
+    {UI_MEMBER(TPORONKA, Button16), 186, -8, 52, 25, "だんご減", {}, kHidden | kUnseen, 14},
+    {UI_MEMBER(TPORONKA, Button18), 240, 384, 33, 17, "リセット", {}, kHidden | kUnseen, 19},
+    {UI_MEMBER(TPORONKA, Button20), 152, 368, 49, 17, "Button20", {}, kHidden | kUnseen, 23},
+    {UI_MEMBER(TPORONKA, Button21), 152, 384, 49, 17, "Button21", {}, kHidden | kUnseen, 24},
+    {UI_MEMBER(TPORONKA, Button22), 208, 368, 25, 17, "22", {}, kHidden | kUnseen, 25},
+    {UI_MEMBER(TPORONKA, Button23), 208, 384, 25, 17, "23", {}, kHidden | kUnseen, 26},
 };
 // clang-format on
 
@@ -104,6 +107,7 @@ constexpr Component kLayout[] = {
 
 TPORONKA::TPORONKA() : ui::Form("PORONKA") {
   setWindowTitle(QStringLiteral("PORONKA"));
+  setAccessibleName(QStringLiteral("ポロンカ"));
   SetColor(QColor(0x00, 0x80, 0x00));
   SetFrame(ui::Frame::SingleBare);
   Place(208, 6, 283, 422, false);
@@ -118,6 +122,11 @@ TPORONKA::TPORONKA() : ui::Form("PORONKA") {
 
   // Every digit typed into a count field reaches the drill as a key.
   for (QLineEdit* count : {Edit1, Edit2}) ui::KeepInputMethodOff(count);
+  // A screen reader names each count by the words beside it, and the bare
+  // tray by what it is.
+  Label10->setBuddy(Edit1);
+  Label11->setBuddy(Edit2);
+  Button19->setAccessibleName(QStringLiteral("チョークおき"));
 
   Timer1 = new ui::Timer(this, "Timer1", 750);
   Timer2 = new ui::Timer(this, "Timer2", 100);

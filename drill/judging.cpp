@@ -22,6 +22,13 @@ QString Milestone(std::int64_t n, const char* literal) {
   return QString::number(n) + QString::fromUtf8(literal);
 }
 
+// What a reward screen that has just come up says, line by line.
+QString Lines(std::initializer_list<const ui::Label*> labels) {
+  QStringList lines;
+  for (const ui::Label* label : labels) lines << label->Caption().trimmed();
+  return lines.join(QStringLiteral("、"));
+}
+
 }  // namespace
 
 void TPORONKA::Button11Click() { ui::CloseScreen(this); }
@@ -39,9 +46,11 @@ void TPORONKA::Button12Click() {
   if (TypedAnswer == CorrectSum) {
     ++CorrectStreak;
     AutoNextPending = 0;
+    QStringList rewards;  // said after the judgement and the counts
     if (CorrectStreak % 50 == 0) {
       Form3->Label1->SetCaption(Milestone(CorrectStreak, "だい れんぞく"));
       ui::SetVisible(Form3, true);
+      rewards << Lines({Form3->Label1, Form3->Label2});
     }
     // The child may have typed anything into Edit2; when it is not a number
     // this throws, and the rest of this answer is not counted.
@@ -51,10 +60,12 @@ void TPORONKA::Button12Click() {
       Form5->Label2->SetCaption(Milestone(solved, "だいもできてりっぱだよ"));
       ui::SetVisible(Form5, true);
       ui::RaiseToTop(Form5);  // it has stood visible behind the backdrop since start
+      rewards << Lines({Form5->Label1, Form5->Label2});
     }
     if (CorrectStreak % 10 == 0 && CorrectStreak % 50 != 0) {
       Form4->Label2->SetCaption(Milestone(CorrectStreak, "だいつづけて"));
       ui::SetVisible(Form4, true);
+      rewards << Lines({Form4->Label1, Form4->Label2, Form4->Label3});
     }
     Image1->setVisible(true);
     Label6->setVisible(true);
@@ -68,6 +79,11 @@ void TPORONKA::Button12Click() {
     if (WrongTries == 0) ++FirstTryCount;
     Edit1->setText(ui::IntToText(ProblemsAsked));
     Edit2->setText(ui::IntToText(FirstTryCount));
+    ui::Announce(this, Label6->Caption());
+    ui::Announce(this,
+                 QStringLiteral("%1 %2、%3 %4")
+                     .arg(Label10->Caption(), Edit1->text(), Label11->Caption(), Edit2->text()));
+    for (const QString& reward : rewards) ui::Announce(this, reward);
     return;
   }
 
@@ -79,6 +95,8 @@ void TPORONKA::Button12Click() {
   Label7->setVisible(WrongTries == 0);
   Label8->setVisible(WrongTries == 1);
   Label9->setVisible(WrongTries >= 2);
+  for (const ui::Label* feedback : {Label7, Label8, Label9})
+    if (!feedback->isHidden()) ui::Announce(this, feedback->Caption());
   if (WrongTries == 0) {
     Button15Click();
   } else if (WrongTries == 1) {
@@ -99,6 +117,9 @@ void TPORONKA::Button15Click() {
   Image5->setVisible(true);
   ui::SetVisible(Form2, true);
   Button14Click();
+  ui::Announce(
+      this,
+      QStringLiteral("だんご あお %1 こ、あか %2 こ").arg(Label1->Caption(), Label3->Caption()));
 }
 
 // "まだわかんない": the first hint, then the counters make ten.
@@ -112,6 +133,7 @@ void TPORONKA::Button17Click() {
   Button15Click();
   ui::SetVisible(Form2, true);
   Button16Click();
+  ui::Announce(this, QStringLiteral("だんごで 10 を つくるよ"));
 }
 
 // The streak, the problem on the board and the automatic-next state stay.

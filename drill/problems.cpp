@@ -64,4 +64,5 @@ void TPORONKA::Button13Click() {
 
   Button14Click();
   ui::SetVisible(Form2, false);
+  ui::Announce(this, QStringLiteral("%1 たす %2").arg(first).arg(second));
 }

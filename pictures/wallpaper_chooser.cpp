@@ -14,19 +14,21 @@ namespace {
 using ui::Component;
 using ui::Kind;
 
-// Unstretched: each shows the top-left corner of its picture.
+// Unstretched: each shows the top-left corner of its picture. Tab takes them
+// row by row; the first eight are named after the pictures they are given.
 // clang-format off
 constexpr Component kLayout[] = {
-    {Kind::Image, "Image1", 8, 8, 25, 25},
-    {Kind::Image, "Image2", 8, 40, 25, 25},
-    {Kind::Image, "Image3", 8, 72, 25, 25},
-    {Kind::Image, "Image4", 64, 8, 25, 25},
-    {Kind::Image, "Image5", 64, 40, 25, 25},
-    {Kind::Image, "Image6", 64, 72, 25, 25},
-    {Kind::Image, "Image7", 8, 104, 25, 25},
-    {Kind::Image, "Image8", 64, 104, 25, 25},
-    {Kind::Image, "Image9", 8, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/navy_square.bmp"},
-    {Kind::Image, "Image10", 64, 136, 25, 25, "", {}, ui::kNone, -1, ":/assets/maroon_square.bmp"},
+    {Kind::Image, "Image1", 8, 8, 25, 25, "", {}, ui::kNone, 0},
+    {Kind::Image, "Image2", 8, 40, 25, 25, "", {}, ui::kNone, 2},
+    {Kind::Image, "Image3", 8, 72, 25, 25, "", {}, ui::kNone, 4},
+    {Kind::Image, "Image4", 64, 8, 25, 25, "", {}, ui::kNone, 1},
+    {Kind::Image, "Image5", 64, 40, 25, 25, "", {}, ui::kNone, 3},
+    {Kind::Image, "Image6", 64, 72, 25, 25, "", {}, ui::kNone, 5},
+    {Kind::Image, "Image7", 8, 104, 25, 25, "", {}, ui::kNone, 6},
+    {Kind::Image, "Image8", 64, 104, 25, 25, "", {}, ui::kNone, 7},
+    {Kind::Image, "Image9", 8, 136, 25, 25, "こんいろ", {}, ui::kNone, 8, ":/assets/navy_square.bmp"},
+    {Kind::Image, "Image10", 64, 136, 25, 25, "えんじいろ", {}, ui::kNone, 9,
+     ":/assets/maroon_square.bmp"},
 };
 // clang-format on
 
@@ -78,6 +80,7 @@ int Count(int designed, int step, int tileSize, int extent) {
 
 TForm9::TForm9() : ui::Form("Form9") {
   setWindowTitle(QStringLiteral("Form9"));
+  setAccessibleName(QStringLiteral("かべがみ"));
   SetColor(QColor(0x80, 0x80, 0x00));
   SetFrame(ui::Frame::Sizeable);
   Place(499, 259, 104, 191, true);
@@ -102,6 +105,12 @@ TForm9::TForm9() : ui::Form("Form9") {
 
   Timer1 = new ui::Timer(this, "Timer1", 1000);
   ui::Connect(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
+
+  // No window manager lists the chooser among the windows to switch to:
+  // Tab goes on from the board's last control to the pictures, and from the
+  // last picture back to the board.
+  PORONKA->LeadTabTo(this, TabOut::Onward);
+  LeadTabTo(PORONKA, TabOut::Onward);
 }
 
 void TForm9::FormCreate() { PORONKA->Button20Click(); }

@@ -22,7 +22,10 @@ class TForm4 : public ui::Form {
   // handlers (rewards/badge.cpp)
   void Timer1Timer();
   void FormKeyPress(QChar key);
+  void Dismiss();  // Return or Escape: away before its time
 
  protected:
   void PreviewKey(QChar key) override { FormKeyPress(key); }
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };

@@ -19,6 +19,7 @@ constexpr Component kLayout[] = {
 
 TForm3::TForm3() : ui::Form("Form3") {
   setWindowTitle(QStringLiteral("Form3"));
+  setAccessibleName(QStringLiteral("れんぞく ごほうび"));
   SetColor(QColor(0xF1, 0xA2, 0xFF));
   SetDefaultFont(kPGothic, 27, Qt::black);
   SetFrame(ui::Frame::Single);

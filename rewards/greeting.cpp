@@ -13,8 +13,9 @@ constexpr Component kLayout[] = {
     {UI_MEMBER(TForm6, Image1), 0, 0, 137, 177},
     {UI_MEMBER(TForm6, Label1), 16, 136, 105, 24, " やあ！ ", {fonts::kGothic, 24, true, false, 0x000080},
      ui::kOpaque, -1, nullptr, 0xC0C0C0},
-    {UI_MEMBER(TForm6, Button1), 8, 112, 49, 17, "Button1", {}, ui::kHidden},
-    {UI_MEMBER(TForm6, Button2), 72, 112, 49, 17, "Button2", {}, ui::kHidden},
+    // the making-ten animation's starts, never visible
+    {UI_MEMBER(TForm6, Button1), 8, 112, 49, 17, "Button1", {}, ui::kHidden | ui::kUnseen},
+    {UI_MEMBER(TForm6, Button2), 72, 112, 49, 17, "Button2", {}, ui::kHidden | ui::kUnseen},
 };
 // clang-format on
 
@@ -43,10 +44,12 @@ constexpr Phrase kPhrases[] = {
 
 TForm6::TForm6() : ui::Form("Form6") {
   setWindowTitle(QStringLiteral("Form6"));
+  setAccessibleName(QStringLiteral("こねこ"));
   SetColor(QColor(0x00, 0x80, 0x00));
   SetFrame(ui::Frame::SingleBare);
   Place(484, 4, 135, 174, false);
   SetKeyPreview(true);
+  LeadTabTo(PORONKA, TabOut::Back);  // it has no control of its own
   ui::BuildLayout(this, kLayout);
   ui::Connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
   ui::Connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);

@@ -18,8 +18,10 @@ constexpr Component kLayout[] = {
     {UI_MEMBER(TForm5, Label1), 8, 32, 265, 33, "よくがんばったね", {kGothic, 32, true, false, 0x0000FF}},
     {UI_MEMBER(TForm5, Label2), 16, 88, 251, 21, "100だいもできてりっぱだよ",
      {kPGothic, 21, true, false, 0xFFFF00}},
-    {UI_MEMBER(TForm5, Image2), 184, 296, 33, 33, "", {}, ui::kNone, -1, ":/assets/rice_ball.png"},
-    {UI_MEMBER(TForm5, Image3), 224, 296, 33, 33, "", {}, ui::kNone, -1, ":/assets/rice_ball.png"},
+    {UI_MEMBER(TForm5, Image2), 184, 296, 33, 33, "おにぎり", {}, ui::kNone, -1,
+     ":/assets/rice_ball.png"},
+    {UI_MEMBER(TForm5, Image3), 224, 296, 33, 33, "おにぎり", {}, ui::kNone, -1,
+     ":/assets/rice_ball.png"},
     {UI_MEMBER(TForm5, Image4), 80, 136, 97, 97},
     {UI_MEMBER(TForm5, Image5), 176, 128, 105, 105},
     {UI_MEMBER(TForm5, Image6), 176, 232, 97, 89},
@@ -34,6 +36,7 @@ constexpr Component kLayout[] = {
 
 TForm5::TForm5() : ui::Form("Form5") {
   setWindowTitle(QStringLiteral("Form5"));
+  setAccessibleName(QStringLiteral("できたかずの ごほうび"));
   SetColor(QColor(0x00, 0x80, 0x00));
   SetFrame(ui::Frame::Single);
   Place(207, 5, 286, 423, false);

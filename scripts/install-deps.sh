@@ -34,6 +34,11 @@ test=(
   # Window managers and compositors for the end-to-end runs; the kiosk
   # compositor with its Xwayland, screenshots and keys.
   openbox xfwm4 xfconf dbus wmctrl weston cage xwayland grim wtype
+  # Scaled and changing screens: xrandr, and a settings daemon that tells
+  # running programs the desktop's scale.
+  x11-xserver-utils xsettingsd
+  # The accessibility bus and a client of it, as a screen reader sees the program.
+  at-spi2-core python3-pyatspi
 )
 # GNOME's and KDE's window managers on X11, and KDE's usual frame (without it
 # KWin draws none).

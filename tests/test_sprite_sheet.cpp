@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "tests/fixture.h"
 #include "tests/sheet_slots.h"
@@ -307,12 +308,83 @@ class SpriteSheetTest : public fixture::Suite {
     QVERIFY(bandColumns >= 3);
   }
 
-  void kittenSitsInTheTopLeftOnADarkGround() {
-    // The greeting window shows only the top-left 135 x 174 of the kitten.
+  // The fifty screen shows the whole 209 x 209 kitten; the greeting window its
+  // top-left 135 x 174, with a label across y 136..160. Both show a bright
+  // photograph that fills the frame: no flat block of ground, the kitten's
+  // head and chest in the corner the window shows, its body across the rest.
+  void kittenFillsItsFrameBrightly() {
     const QImage kitten = slotPicture(11);
-    QVERIFY(averageLuma(kitten, QRect(0, 0, 135, 136)) > 80);
-    QVERIFY(averageLuma(kitten, QRect(145, 0, 64, 209)) < 40);
-    QVERIFY(averageLuma(kitten, QRect(0, 180, 209, 29)) < 40);
+    QCOMPARE(kitten.size(), QSize(209, 209));
+    const QRect window(0, 0, 135, 136);  // above the label
+    const QRect right(135, 0, 74, 209), below(0, 174, 135, 35);
+
+    // Blocks of 8 x 8 pixels within 12 levels of one shade are flat; the
+    // largest patch of flat blocks side by side is at most a quarter.
+    constexpr int kBlock = 8;
+    constexpr int kBlocks = 209 / kBlock;
+    std::vector<char> flat(kBlocks * kBlocks, 0);
+    for (int by = 0; by < kBlocks; ++by)
+      for (int bx = 0; bx < kBlocks; ++bx) {
+        int lo = 255;
+        int hi = 0;
+        for (int y = by * kBlock; y < (by + 1) * kBlock; ++y)
+          for (int x = bx * kBlock; x < (bx + 1) * kBlock; ++x) {
+            lo = std::min(lo, luma(kitten.pixel(x, y)));
+            hi = std::max(hi, luma(kitten.pixel(x, y)));
+          }
+        flat[by * kBlocks + bx] = hi - lo <= 12;
+      }
+    int largest = 0;
+    for (int start = 0; start < kBlocks * kBlocks; ++start) {
+      if (flat[start] != 1) continue;
+      int patch = 0;
+      std::vector<int> todo{start};
+      flat[start] = 2;
+      while (!todo.empty()) {
+        const int at = todo.back();
+        todo.pop_back();
+        ++patch;
+        const int bx = at % kBlocks, by = at / kBlocks;
+        for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+          const int nx = bx + dx, ny = by + dy;
+          if (nx < 0 || ny < 0 || nx >= kBlocks || ny >= kBlocks || flat[ny * kBlocks + nx] != 1)
+            continue;
+          flat[ny * kBlocks + nx] = 2;
+          todo.push_back(ny * kBlocks + nx);
+        }
+      }
+      largest = std::max(largest, patch);
+    }
+    QVERIFY2(
+        largest * 4 <= kBlocks * kBlocks,
+        qPrintable(
+            QStringLiteral("a flat patch of %1 of %2 blocks").arg(largest).arg(kBlocks * kBlocks)));
+
+    // Bright where the window looks and in what the fifty screen adds.
+    for (const QRect& area : {window, right, below})
+      QVERIFY2(averageLuma(kitten, area) > 150,
+               qPrintable(QString::number(averageLuma(kitten, area))));
+
+    // White fur (light and without colour) in the window's corner and across
+    // the rest; dark eyes, nose and patches among it in the corner.
+    const auto share = [&kitten](const QRect& area, const std::function<bool(QRgb)>& is) {
+      int n = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += is(kitten.pixel(x, y)) ? 1 : 0;
+      return double(n) / (area.width() * area.height());
+    };
+    const auto fur = [](QRgb c) {
+      const int spread =
+          std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+      return luma(c) > 190 && spread < 16;
+    };
+    const auto dark = [](QRgb c) { return luma(c) < 70; };
+    qInfo("white fur: %.2f of the window's corner, %.2f of the right; dark: %.3f",
+          share(window, fur), share(right, fur),
+          share(window, [](QRgb c) { return luma(c) < 70; }));
+    QVERIFY2(share(window, fur) > 0.15, qPrintable(QString::number(share(window, fur))));
+    QVERIFY2(share(right, fur) > 0.05, qPrintable(QString::number(share(right, fur))));
+    QVERIFY2(share(window, dark) > 0.01, qPrintable(QString::number(share(window, dark))));
   }
 
   void storedBitmapsHaveTheirSizeAndDepth_data() {

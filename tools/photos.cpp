@@ -44,38 +44,40 @@ QImage drawPortrait(const QString& photosDir, QSize rect, QSize kept) {
 }
 
 QImage drawKitten(const QString& photosDir, QSize rect) {
-  // The greeting window shows the top-left 135 x 174 of this picture with a label
-  // across y 136..160, so the head goes in that corner with the eyes and nose above
-  // the label, and the photograph fades into a dark ground around it.
-  const QImage photo = loadPhoto(photosDir, QStringLiteral("kitten.png"));
-  const double scale = 0.5;
-  const QImage scaled = photo.scaled(static_cast<int>(photo.width() * scale + 0.5),
-                                     static_cast<int>(photo.height() * scale + 0.5),
-                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  const QPoint offset(-53, 0);  // photo x 106 comes to the slot's left edge
-  const QColor dark(0x1C, 0x17, 0x14);
+  // A kitten lying on a blanket with its paws round a ball of wool, head up
+  // at the top left. The greeting window shows the top-left 135 x 174 of this
+  // picture with a label across y 136..160: the head and chest stand there,
+  // the face above the label. The fifty screen shows it whole, and there the
+  // body, the wool and the tail lie across the rest.
+  const QImage photo = loadPhoto(photosDir, QStringLiteral("playing_kitten.png"));
+  const QRect crop(175, 80, 560, 560);
+  const QImage picture =
+      photo.copy(crop).scaled(rect, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
+  // The blanket is a deep crimson, which shouts beside the flat animal faces
+  // and the green board: it becomes a pale pink floor, keeping its folds and
+  // the kitten's shadow. The kitten (white, grey and black) and the pink of
+  // its ears and nose are left as they are.
+  const QColor pale(0xEE, 0xD2, 0xD8);
   QImage image(rect, QImage::Format_RGB32);
-  // The fade ends before the pale wall right of the kitten's cheek comes in.
-  const QPointF centre(64, 74);
   for (int y = 0; y < rect.height(); ++y)
     for (int x = 0; x < rect.width(); ++x) {
-      const QPoint source = QPoint(x, y) - offset;
-      double weight = 0;
-      QRgb c = dark.rgb();
-      if (scaled.rect().contains(source)) {
-        c = scaled.pixel(source);
-        const double dx = (x - centre.x()) / (x < centre.x() ? 90.0 : 66.0);
-        const double dy = (y - centre.y()) / 96.0;
-        weight = 1.0 - smoothStep(0.72, 1.0, std::sqrt(dx * dx + dy * dy));
-        weight *= 1.0 - smoothStep(scaled.height() - 22.0, scaled.height() - 1.0, source.y());
-      }
-      const auto mix = [&](int photoValue, int groundValue) {
-        return static_cast<int>(groundValue + (photoValue - groundValue) * weight + 0.5);
+      const QColor c = picture.pixelColor(x, y);
+      const double saturation = c.hsvSaturationF();
+      const double hue = c.hsvHueF() * 360.0;  // -360 for greys
+      const double fromCrimson =
+          hue < 0 ? 180.0 : std::min(std::abs(hue - 340.0), 360.0 - std::abs(hue - 340.0));
+      const double weight =
+          smoothStep(0.22, 0.52, saturation) * (1.0 - smoothStep(18.0, 32.0, fromCrimson));
+      const double lightness = (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue()) / 255.0;
+      const double shade = std::clamp(0.25 + 0.75 * lightness / 0.33, 0.3, 1.08);
+      const auto mix = [&](int photoValue, int paleValue) {
+        const double floor = std::min(255.0, paleValue * shade);
+        return static_cast<int>(photoValue + (floor - photoValue) * weight + 0.5);
       };
       image.setPixel(
           x, y,
-          qRgb(mix(qRed(c), dark.red()), mix(qGreen(c), dark.green()), mix(qBlue(c), dark.blue())));
+          qRgb(mix(c.red(), pale.red()), mix(c.green(), pale.green()), mix(c.blue(), pale.blue())));
     }
   return image;
 }

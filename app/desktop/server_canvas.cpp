@@ -55,8 +55,9 @@ std::unique_ptr<ServerCanvas> ServerCanvas::Make() {
 ServerCanvas::~ServerCanvas() {
   // Gone with the connection when the program ends first.
   if (Connection() != c_ || xcb_connection_has_error(c_)) return;
-  for (std::uint32_t p : {pixmap_, tile_})
-    if (p) xcb_free_pixmap(c_, p);
+  if (pixmap_) xcb_free_pixmap(c_, pixmap_);
+  for (const Tile& t : tiles_)
+    if (t.pixmap) xcb_free_pixmap(c_, t.pixmap);
   if (gc_) xcb_free_gc(c_, gc_);
   xcb_flush(c_);
 }
@@ -89,19 +90,25 @@ void ServerCanvas::setBackground() {
   Show();
 }
 
-void ServerCanvas::Create(QSize size) {
-  if (pixmap_ || size.isEmpty() || !window_) return;
-  size_ = size.boundedTo(QSize(32767, 32767));
+void ServerCanvas::Create(QSize size, bool again) {
+  size = size.boundedTo(QSize(32767, 32767));
+  if ((pixmap_ && size == size_ && !again) || size.isEmpty() || !window_) return;
+  // The window keeps showing the old one until the new one is its background.
+  const std::uint32_t old = pixmap_;
+  size_ = size;
   pixmap_ = xcb_generate_id(c_);
   xcb_create_pixmap(c_, depth_, pixmap_, window_, static_cast<std::uint16_t>(size_.width()),
                     static_cast<std::uint16_t>(size_.height()));
-  gc_ = xcb_generate_id(c_);
-  const std::uint32_t values[] = {ground_, 0};
-  xcb_create_gc(c_, gc_, pixmap_, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+  if (!gc_) {
+    gc_ = xcb_generate_id(c_);
+    const std::uint32_t values[] = {ground_, 0};
+    xcb_create_gc(c_, gc_, pixmap_, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+  }
   const xcb_rectangle_t all = {0, 0, static_cast<std::uint16_t>(size_.width()),
                                static_cast<std::uint16_t>(size_.height())};
   xcb_poly_fill_rectangle(c_, pixmap_, gc_, 1, &all);
   setBackground();
+  if (old) xcb_free_pixmap(c_, old);
 }
 
 void ServerCanvas::Draw(int x, int y, const QImage& picture) {
@@ -115,21 +122,35 @@ void ServerCanvas::Draw(int x, int y, const QImage& picture) {
     put(pixmap_, target.x(), target.y(), under);
     return;
   }
-  if (tileKey_ != picture.cacheKey() || !tile_) {
-    if (!tile_ || tileSize_ != picture.size()) {
-      if (tile_) xcb_free_pixmap(c_, tile_);
-      tile_ = xcb_generate_id(c_);
-      xcb_create_pixmap(c_, depth_, tile_, window_, static_cast<std::uint16_t>(picture.width()),
-                        static_cast<std::uint16_t>(picture.height()));
-      tileSize_ = picture.size();
-    }
-    put(tile_, 0, 0, picture.convertToFormat(QImage::Format_RGB32));
-    tileKey_ = picture.cacheKey();
-  }
-  xcb_copy_area(c_, tile_, pixmap_, gc_, static_cast<std::int16_t>(target.x() - x),
+  xcb_copy_area(c_, tile(picture), pixmap_, gc_, static_cast<std::int16_t>(target.x() - x),
                 static_cast<std::int16_t>(target.y() - y), static_cast<std::int16_t>(target.x()),
                 static_cast<std::int16_t>(target.y()), static_cast<std::uint16_t>(target.width()),
                 static_cast<std::uint16_t>(target.height()));
+}
+
+// The picture as a pixmap on the server: one it holds already, or the one
+// least recently used, given the picture.
+std::uint32_t ServerCanvas::tile(const QImage& picture) {
+  Tile* slot = &tiles_[0];
+  for (Tile& t : tiles_) {
+    if (t.pixmap && t.key == picture.cacheKey()) {
+      t.used = ++uses_;
+      return t.pixmap;
+    }
+    if (t.used < slot->used) slot = &t;
+  }
+  if (!slot->pixmap || slot->size != picture.size()) {
+    if (slot->pixmap) xcb_free_pixmap(c_, slot->pixmap);
+    slot->pixmap = xcb_generate_id(c_);
+    xcb_create_pixmap(c_, depth_, slot->pixmap, window_,
+                      static_cast<std::uint16_t>(picture.width()),
+                      static_cast<std::uint16_t>(picture.height()));
+    slot->size = picture.size();
+  }
+  put(slot->pixmap, 0, 0, picture.convertToFormat(QImage::Format_RGB32));
+  slot->key = picture.cacheKey();
+  slot->used = ++uses_;
+  return slot->pixmap;
 }
 
 // Rows of 32-bit pixels, in as few requests as the server takes.

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -34,9 +35,12 @@ class ServerCanvas {
   void SetGround(QColor ground);
 
   bool Exists() const { return pixmap_ != 0; }
+  // In the X server's pixels, which are the screen's device pixels.
   QSize Size() const { return size_; }
-  // Makes the canvas, filled with the ground, if there is none yet.
-  void Create(QSize size);
+  // Makes the canvas, filled with the ground, unless there is one of this
+  // size: one of another size (the screen changed), or any one `again`, is
+  // made anew, empty.
+  void Create(QSize size, bool again = false);
   // Draws `picture` at x, y as QPainter::drawImage would on a bitmap.
   void Draw(int x, int y, const QImage& picture);
   // Puts the part `area` of `bitmap` at the same place on the canvas.
@@ -61,11 +65,18 @@ class ServerCanvas {
   std::uint32_t gc_ = 0;
   QSize size_;
   QRgb ground_ = 0;
-  // The last opaque picture drawn, kept on the server: a wallpaper draws the
-  // same tile a thousand times.
-  std::uint32_t tile_ = 0;
-  qint64 tileKey_ = 0;
-  QSize tileSize_;
+  // The last opaque pictures drawn, kept on the server: a wallpaper draws the
+  // same tile a thousand times, at a fractional ratio in up to four sizes (a
+  // width and a height rounded either way).
+  struct Tile {
+    std::uint32_t pixmap = 0;
+    qint64 key = 0;
+    QSize size;
+    std::uint64_t used = 0;
+  };
+  std::uint32_t tile(const QImage& picture);
+  std::array<Tile, 4> tiles_{};
+  std::uint64_t uses_ = 0;
 };
 
 }  // namespace wm

@@ -184,25 +184,37 @@ void skipTaskbarAndPager(xcb_connection_t* c, xcb_window_t w) {
                       static_cast<std::uint32_t>(states.size()), states.data());
 }
 
-// Watches for the frame extents the window manager sets on watched windows.
+// Watches for the frame extents the window manager sets on watched windows,
+// and for the moves and resizes the X server reports of them.
 class FrameWatch : public QAbstractNativeEventFilter {
  public:
+  enum class Change { Framed, Configured };
   explicit FrameWatch(xcb_atom_t extents) : extents_(extents) {}
 
-  void add(QWidget* window, std::function<void()> framed) {
-    watched_.push_back({window, std::move(framed)});
+  void add(QWidget* window, Change change, QObject* context, std::function<void()> run) {
+    watched_.push_back({window, change, context, std::move(run)});
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-    if (change->atom != extents_) return false;
+    xcb_window_t window = 0;
+    Change change{};
+    if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+      const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+      if (property->atom != extents_) return false;
+      window = property->window;
+      change = Change::Framed;
+    } else if ((event->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY) {
+      window = static_cast<const xcb_configure_notify_event_t*>(message)->window;
+      change = Change::Configured;
+    } else {
+      return false;
+    }
     for (const Watched& w : watched_) {
-      if (w.window && w.window->internalWinId() == change->window)
-        // Later, once Qt has read the new extents itself.
-        QMetaObject::invokeMethod(w.window, w.framed, Qt::QueuedConnection);
+      if (w.window && w.context && w.change == change && w.window->internalWinId() == window)
+        // Later, once Qt has taken the change in itself.
+        QMetaObject::invokeMethod(w.context, w.run, Qt::QueuedConnection);
     }
     return false;
   }
@@ -210,7 +222,9 @@ class FrameWatch : public QAbstractNativeEventFilter {
  private:
   struct Watched {
     QPointer<QWidget> window;
-    std::function<void()> framed;
+    Change change;
+    QPointer<QObject> context;
+    std::function<void()> run;
   };
   xcb_atom_t extents_;
   std::vector<Watched> watched_;
@@ -254,7 +268,88 @@ class FillWatch : public QAbstractNativeEventFilter {
   std::function<void()> filled_;
 };
 
+FrameWatch* frameWatch(xcb_connection_t* c) {
+  static FrameWatch* watch = nullptr;
+  if (!watch) {
+    watch = new FrameWatch(atoms(c).frameExtents);
+    qApp->installNativeEventFilter(watch);
+    qAddPostRoutine([] {
+      delete watch;
+      watch = nullptr;
+    });
+  }
+  return watch;
+}
+
 }  // namespace
+
+namespace {
+
+// A top-level window as the X server has it: its client area on the screen,
+// and the frame extents the window manager gave it (none without one).
+struct Placed {
+  QRect client;
+  QMargins frame;
+};
+
+bool placed(xcb_connection_t* c, xcb_window_t w, Placed* out) {
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  const auto geometryCookie = xcb_get_geometry(c, w);
+  const auto whereCookie = xcb_translate_coordinates(c, w, root, 0, 0);
+  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, geometryCookie, nullptr);
+  xcb_translate_coordinates_reply_t* where =
+      xcb_translate_coordinates_reply(c, whereCookie, nullptr);
+  const bool ok = geometry && where;
+  if (ok) out->client = QRect(where->dst_x, where->dst_y, geometry->width, geometry->height);
+  free(geometry);
+  free(where);
+  const QByteArray extents = property(c, w, atoms(c).frameExtents, XCB_ATOM_CARDINAL);
+  out->frame = QMargins();
+  if (extents.size() == 4 * sizeof(std::uint32_t)) {
+    std::uint32_t e[4];  // left, right, top, bottom
+    memcpy(e, extents.constData(), sizeof e);
+    out->frame = QMargins(static_cast<int>(e[0]), static_cast<int>(e[2]), static_cast<int>(e[1]),
+                          static_cast<int>(e[3]));
+  }
+  return ok;
+}
+
+// Whether the window's normal hints ask for static gravity.
+bool staticGravity(xcb_connection_t* c, xcb_window_t w) {
+  // WM_SIZE_HINTS: 18 words, the flags first and the gravity last.
+  constexpr std::uint32_t kGravityGiven = 1u << 9;
+  constexpr std::uint32_t kStatic = 10;
+  const QByteArray hints = property(c, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS);
+  if (hints.size() < 18 * static_cast<qsizetype>(sizeof(std::uint32_t))) return false;
+  std::uint32_t words[18];
+  memcpy(words, hints.constData(), sizeof words);
+  return (words[0] & kGravityGiven) && words[17] == kStatic;
+}
+
+}  // namespace
+
+bool StandLeftOf(QWidget* window, const QWidget* anchor) {
+  xcb_connection_t* c = Connection();
+  if (!c || !window->internalWinId() || !anchor->internalWinId()) return false;
+  const auto w = static_cast<xcb_window_t>(window->internalWinId());
+  Placed self, board;
+  if (!placed(c, w, &self) ||
+      !placed(c, static_cast<xcb_window_t>(anchor->internalWinId()), &board))
+    return false;
+  if (self.frame.isNull()) self.frame = board.frame;
+  const QRect boardFrame = board.client.marginsAdded(board.frame);
+  const QPoint at = LeftOf(boardFrame, self.client.size(), self.frame);
+  // Asked for even where it stands there now: a move Qt has just asked for
+  // may still be on its way, and this one must come after it. A request names
+  // where the frame's top-left corner goes, or with static gravity (which Qt
+  // sets once it has placed a window itself) the client area's.
+  const QPoint to = staticGravity(c, w) ? at + QPoint(self.frame.left(), self.frame.top()) : at;
+  const std::uint32_t values[] = {static_cast<std::uint32_t>(to.x()),
+                                  static_cast<std::uint32_t>(to.y())};
+  xcb_configure_window(c, w, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+  xcb_flush(c);
+  return true;
+}
 
 void OnFixedWindowFilled(std::function<void()> filled) {
   xcb_connection_t* c = Connection();
@@ -270,18 +365,13 @@ void OnFixedWindowFilled(std::function<void()> filled) {
 }
 
 void OnFramed(QWidget* window, std::function<void()> framed) {
-  xcb_connection_t* c = Connection();
-  if (!c) return;
-  static FrameWatch* watch = nullptr;
-  if (!watch) {
-    watch = new FrameWatch(atoms(c).frameExtents);
-    qApp->installNativeEventFilter(watch);
-    qAddPostRoutine([] {
-      delete watch;
-      watch = nullptr;
-    });
-  }
-  watch->add(window, std::move(framed));
+  if (xcb_connection_t* c = Connection())
+    frameWatch(c)->add(window, FrameWatch::Change::Framed, window, std::move(framed));
+}
+
+void OnMoved(QWidget* window, QObject* context, std::function<void()> moved) {
+  if (xcb_connection_t* c = Connection())
+    frameWatch(c)->add(window, FrameWatch::Change::Configured, context, std::move(moved));
 }
 
 QString WindowManagerName() {

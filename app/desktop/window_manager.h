@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+class QObject;
 class QWidget;
 struct xcb_connection_t;
 
@@ -87,9 +88,20 @@ QPoint LeftOf(const QRect& anchorFrame, QSize client, const QMargins& margins);
 // it is framed, and none without a window manager.
 QMargins FrameMargins(const QWidget* window);
 
+// Moves `window` as LeftOf says, worked out and asked for in the X server's
+// own pixels: on a desktop scaled by a fraction, logical pixels name only
+// some of the screen's, and a frame one device pixel wide is less than one
+// of them. Until the window manager has framed `window`, its frame is taken
+// to be `anchor`'s. False off X11 or before both windows are made.
+bool StandLeftOf(QWidget* window, const QWidget* anchor);
+
 // Runs `framed` (from the event loop) each time the window manager has put a
 // frame around `window` and says how wide it is. Off X11 it never runs.
 void OnFramed(QWidget* window, std::function<void()> framed);
+// Runs `moved` (from the event loop, while `context` lives) each time the X
+// server reports `window` moved or resized, also where Qt sees no change of
+// its logical place (the screen's scale changed). Off X11 it never runs.
+void OnMoved(QWidget* window, QObject* context, std::function<void()> moved);
 
 // Runs `filled` once (from the event loop) the first time the window manager
 // makes a window of fixed size as large as the whole screen, as a kiosk

@@ -1,11 +1,15 @@
 // The picture, label and radio-group controls.
 #include "app/ui/components.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 #include "app/ui/fonts.h"
+#include "app/ui/keyboard.h"
 
 namespace ui {
 
@@ -27,13 +31,96 @@ QImage& Image::Canvas() {
   return picture_;
 }
 
+void Image::Take(const Image* source) {
+  SetPicture(source->picture_);
+  shows_ = source->accessibleName();
+  SetName(name_);
+}
+
+void Image::SetName(const QString& name) {
+  name_ = name;
+  const QString spoken = name_.isEmpty() ? shows_ : name_;
+  if (accessibleName() != spoken) setAccessibleName(spoken);
+}
+
+void Image::SetClickable(bool clickable) {
+  clickable_ = clickable;
+  setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 void Image::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
   QPainter p(this);
-  if (stretch_)
-    p.drawImage(rect(), picture_);
-  else
-    p.drawImage(0, 0, picture_);
+  if (!picture_.isNull()) {
+    if (stretch_)
+      p.drawImage(rect(), picture_);
+    else
+      p.drawImage(0, 0, picture_);
+  }
+  // As on the buttons: once the keys move the focus.
+  if (clickable_ && hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    DrawFocusMark(p, rect());
+}
+
+void Image::keyPressEvent(QKeyEvent* event) {
+  if (!clickable_ || (event->modifiers() & ~Qt::KeypadModifier)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!event->isAutoRepeat()) Click();
+      break;
+    case Qt::Key_Left:
+      moveFocus(-1, 0);
+      break;
+    case Qt::Key_Right:
+      moveFocus(1, 0);
+      break;
+    case Qt::Key_Up:
+      moveFocus(0, -1);
+      break;
+    case Qt::Key_Down:
+      moveFocus(0, 1);
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+// To the clickable picture beside this one that way: the nearest, counting
+// a step off the line twice.
+void Image::moveFocus(int dx, int dy) {
+  if (!parentWidget()) return;
+  const QPoint from = geometry().center();
+  Image* best = nullptr;
+  int bestScore = std::numeric_limits<int>::max();
+  for (Image* other : parentWidget()->findChildren<Image*>(Qt::FindDirectChildrenOnly)) {
+    if (other == this || !other->clickable_ || other->isHidden()) continue;
+    const QPoint d = other->geometry().center() - from;
+    const int along = d.x() * dx + d.y() * dy;
+    if (along <= 0) continue;
+    const int off = std::abs(d.x() * dy) + std::abs(d.y() * dx);
+    const int score = along + 2 * off;
+    if (score < bestScore) {
+      bestScore = score;
+      best = other;
+    }
+  }
+  if (best) best->setFocus(Qt::TabFocusReason);
+}
+
+void Image::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void Image::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void Image::mousePressEvent(QMouseEvent* event) {
@@ -83,6 +170,7 @@ RadioGroup::RadioGroup(QWidget* parent, const char* name, const QString& title,
   for (const QString& caption : items) {
     auto* item = new QRadioButton(caption, this);
     item->setObjectName(caption);
+    ButtonKeysFor(item);
     items_ << item;
   }
   if (!items_.isEmpty()) items_.front()->setChecked(true);

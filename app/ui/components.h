@@ -14,6 +14,8 @@ namespace ui {
 
 // A picture control. It paints on its screen (transparent), either at the
 // picture's own size from the top-left corner, clipped, or stretched to fill.
+// A clickable one also takes the keyboard focus: Space or Return click it,
+// the arrow keys move to the nearest clickable picture that way.
 class Image : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +24,16 @@ class Image : public QWidget {
   const QImage& Picture() const { return picture_; }
   // A copy: drawing on either picture later leaves the other alone.
   void SetPicture(const QImage& picture);
+  // A copy of `source`'s picture, and what it shows, as a screen reader
+  // names it (unless this image has a name of its own).
+  void Take(const Image* source);
+  // What the picture shows or what a click on it does, for a screen reader;
+  // empty: it is named after the picture it takes.
+  void SetName(const QString& name);
+  void SetClickable(bool clickable);
+  bool Clickable() const { return clickable_; }
+  // A click, from the keyboard or a screen reader.
+  void Click() { Q_EMIT clicked(); }
   // The picture to draw on. An image without a picture first gets a white
   // bitmap of the control's current size, which then clips all drawing.
   QImage& Canvas();
@@ -36,10 +48,17 @@ class Image : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void moveFocus(int dx, int dy);
   QImage picture_;
+  QString name_;   // its own
+  QString shows_;  // that of the picture it took
   bool stretch_;
+  bool clickable_ = false;
   bool pressed_ = false;
 };
 

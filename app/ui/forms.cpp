@@ -2,16 +2,22 @@
 #include "app/ui/forms.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 #include "app/desktop/server_canvas.h"
 #include "app/desktop/window_manager.h"
+#include "app/ui/accessibility.h"
 #include "app/ui/dispatch.h"
 #include "app/ui/fonts.h"
 #include "app/ui/key_preview.h"
+#include "app/ui/pictures.h"
 #include "app/ui/surface.h"
 
 namespace ui {
@@ -41,17 +47,22 @@ Form::Form(const char* name)
   // Hidden until shown, like a window: a child not hidden on purpose would
   // show with the surface.
   if (!isWindow()) hide();
+  InstallAccessibility();
 }
 
 Form::~Form() {
   if (mainForm == this) mainForm = nullptr;
 }
 
+// Layout positions count from the home screen's top-left corner, which is
+// not the desktop's where another monitor stands left of or above it.
 void Form::Place(int left, int top, int width, int height, bool outer) {
   outer_ = outer;
-  place_ = QPoint(left, top);
   size_ = QSize(width, height);
-  move(left, top);
+  home_ = QPoint(left, top);
+  // On one surface the surface stands on the home screen.
+  const QScreen* home = isWindow() ? HomeScreen() : nullptr;
+  move((home ? home->geometry().topLeft() : QPoint()) + home_);
   if (frame_ == Frame::Single || frame_ == Frame::SingleBare)
     setFixedSize(size_);
   else
@@ -109,6 +120,68 @@ QSize Form::canvasArea() const {
   return s ? s->geometry().size().expandedTo(size()) : size();
 }
 
+// At least the window's own size in device pixels, however Qt rounds it.
+QSize Form::deviceArea() const {
+  const QSize area = canvasArea();
+  const qreal ratio = ScreenRatio();
+  return QSize(static_cast<int>(std::ceil(area.width() * ratio - 1e-6)),
+               static_cast<int>(std::ceil(area.height() * ratio - 1e-6)));
+}
+
+qreal Form::ScreenRatio() const {
+  const QScreen* s = screen();
+  return s ? s->devicePixelRatio() : 1.0;
+}
+
+const QImage& Form::scaledFor(const QImage& picture, const QRect& device) {
+  if (device.size() == picture.size()) return picture;
+  if (scaledFrom_ != picture.cacheKey()) {
+    scaled_.clear();
+    scaledFrom_ = picture.cacheKey();
+  }
+  for (const QImage& scaled : scaled_)
+    if (scaled.size() == device.size()) return scaled;
+  scaled_.push_back(ScaledPicture(picture, device.size()));
+  return scaled_.back();
+}
+
+void Form::CoverScreen(QScreen* screen) {
+  if (!screen) return;
+  if (this->screen() != screen) setScreen(screen);
+  const QRect area = screen->geometry();
+  outer_ = false;
+  size_ = area.size();
+  move(area.topLeft());
+  if (frame_ == Frame::Single || frame_ == Frame::SingleBare)
+    setFixedSize(size_);
+  else
+    resize(size_);
+  syncWindow();
+  if (HasCanvas()) fitCanvas();
+}
+
+void Form::StandWithin(QPoint origin, const QRect& area) {
+  const QSize outer = frameGeometry().size();
+  QPoint at = origin + home_;
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+  if (pos() != at) move(at);
+  syncWindow();
+}
+
+// Qt 6.4 leaves a window at its size in device pixels when the scale of its
+// screen changes, and goes on taking the widget for what it was: the window
+// and its buffer are given the widget's place and size again, at the new
+// scale, and it is painted anew.
+void Form::syncWindow() {
+  QWindow* window = windowHandle();
+  if (!window || (window->size() == size() && window->framePosition() == pos())) return;
+  window->resize(size());
+  window->setFramePosition(pos());
+  if (QBackingStore* store = backingStore()) store->resize(size());
+  update();
+}
+
 void Form::KeepCanvasOnServer() {
   if (server_ || HasCanvas() || !isWindow()) return;
   server_ = wm::ServerCanvas::Make();
@@ -131,26 +204,47 @@ bool Form::HasCanvas() const { return !canvas_.isNull() || (server_ && server_->
 
 bool Form::CanvasOnServer() const { return server_ && canvas_.isNull(); }
 
-QSize Form::CanvasSize() {
+// A canvas made for another size or ratio of the screen is made again, empty,
+// and so is another canvas (its key changes).
+void Form::fitCanvas() {
+  const qreal ratio = ScreenRatio();
   if (CanvasOnServer()) {
-    server_->Create(canvasArea());
-    if (server_->Exists()) return server_->Size();
+    server_->Create(deviceArea(), ratio != canvasRatio_);
+    if (server_->Exists()) canvasRatio_ = ratio;
+  } else if (!canvas_.isNull()) {
+    Canvas();
   }
-  return Canvas().size();
+}
+
+QSize Form::CanvasSize() {
+  if (CanvasOnServer()) fitCanvas();
+  if (!CanvasOnServer() || !server_->Exists()) Canvas();
+  return canvasArea();
 }
 
 void Form::DrawOnCanvas(const QImage& picture, std::span<const QPoint> places) {
   if (picture.isNull()) return;
+  const qreal ratio = ScreenRatio();
   if (CanvasOnServer()) {
-    server_->Create(canvasArea());
+    fitCanvas();
     if (server_->Exists()) {
-      for (const QPoint& at : places) server_->Draw(at.x(), at.y(), picture);
+      for (const QPoint& at : places) {
+        const QRect device = DeviceRect(QRect(at, picture.size()), ratio);
+        server_->Draw(device.x(), device.y(), scaledFor(picture, device));
+      }
       update();  // the window is shown again from the canvas once, after the drawing
       return;
     }
   }
-  QPainter p(&Canvas());
-  for (const QPoint& at : places) p.drawImage(at, picture);
+  QImage& canvas = Canvas();
+  // The bitmap's own pixels, whatever ratio it is shown at.
+  QImage pixels(canvas.bits(), canvas.width(), canvas.height(), canvas.bytesPerLine(),
+                canvas.format());
+  QPainter p(&pixels);
+  for (const QPoint& at : places) {
+    const QRect device = DeviceRect(QRect(at, picture.size()), ratio);
+    p.drawImage(device.topLeft(), scaledFor(picture, device));
+  }
 }
 
 qint64 Form::CanvasKey() const { return CanvasOnServer() ? server_->Id() : canvas_.cacheKey(); }
@@ -161,10 +255,14 @@ QImage& Form::Canvas() {
   // Taken back as it stands; from now on the bitmap here is the canvas, and
   // each paint hands the X server what changed.
   if (CanvasOnServer() && server_->Exists()) canvas_ = server_->Read();
-  if (canvas_.isNull()) {
-    canvas_ = QImage(canvasArea(), QImage::Format_RGB32);
+  const QSize device = deviceArea();
+  const qreal ratio = ScreenRatio();
+  if (canvas_.size() != device || ratio != canvasRatio_) {
+    canvas_ = QImage(device, QImage::Format_RGB32);
     canvas_.fill(color_);
   }
+  canvasRatio_ = ratio;
+  canvas_.setDevicePixelRatio(ratio);
   // The canvas covers the whole form: nothing to fill beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
@@ -176,7 +274,7 @@ void Form::paintEvent(QPaintEvent* event) {
   if (server_) {
     if (!canvas_.isNull()) {
       server_->Create(canvas_.size());
-      server_->Put(canvas_, event->rect());
+      server_->Put(canvas_, DeviceRect(event->rect(), ScreenRatio()).adjusted(-1, -1, 1, 1));
     }
     server_->Show();
   } else if (!canvas_.isNull()) {
@@ -246,6 +344,41 @@ void Form::moveEvent(QMoveEvent* event) {
   fitOuterSize();
 }
 
+void Form::LeadTabTo(Form* other, TabOut how) {
+  tabTo_ = other;
+  tabOut_ = how;
+}
+
+namespace {
+
+// The controls Tab visits on a screen, in its order.
+QList<QWidget*> tabChain(QWidget* form) {
+  QList<QWidget*> chain;
+  for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+    if (w->window() == form && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) &&
+        w->isEnabled())
+      chain << w;
+  return chain;
+}
+
+}  // namespace
+
+bool Form::focusNextPrevChild(bool next) {
+  if (!tabTo_ || !tabTo_->isVisible()) return QWidget::focusNextPrevChild(next);
+  const QList<QWidget*> chain = tabChain(this);
+  if (!chain.isEmpty() && focusWidget() != (next ? chain.back() : chain.front()))
+    return QWidget::focusNextPrevChild(next);
+  Form* other = tabTo_;
+  // The focus comes by key: the other screen shows its focus mark at once.
+  other->setAttribute(Qt::WA_KeyboardFocusChange);
+  GiveKeysTo(other);
+  const QList<QWidget*> otherChain = tabChain(other);
+  if (tabOut_ == TabOut::Onward && !otherChain.isEmpty())
+    (next ? otherChain.front() : otherChain.back())
+        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 // Without a frame (no window manager, or one surface) the whole outer size is
 // client area; within any frame, the client area is what the layout's own
 // frame left, as large as its controls were laid out for.
@@ -270,7 +403,7 @@ void Form::joinSurface(QWidget* surface) {
   }
   setParent(surface, Qt::WindowFlags());
   // A window manager that filled the screen with it also resized it.
-  move(place_);
+  move(home_);
   if (!outer_ && !size_.isEmpty()) resize(size_);
   fitOuterSize();
   // A child not hidden on purpose shows with its parent.
@@ -285,6 +418,37 @@ Form* FormOf(QObject* object) {
 
 Form* MainForm() { return mainForm; }
 void ResetMainForm() { mainForm = nullptr; }
+
+QScreen* HomeScreen() { return QGuiApplication::primaryScreen(); }
+
+void OnScreensChanged(QObject* context, std::function<void()> changed) {
+  // A new mode changes a screen's size and its dots per inch one after the
+  // other, and Qt may tell each apart: one call for them all, once Qt has.
+  auto pending = std::make_shared<bool>(false);
+  const auto later = [context, changed = std::move(changed), pending] {
+    if (*pending) return;
+    *pending = true;
+    QMetaObject::invokeMethod(
+        context,
+        [changed, pending] {
+          *pending = false;
+          changed();
+        },
+        Qt::QueuedConnection);
+  };
+  const auto watch = [context, later](QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, context, later);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, context, later);
+    QObject::connect(screen, &QScreen::logicalDotsPerInchChanged, context, later);
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watch(screen);
+  QObject::connect(qApp, &QGuiApplication::screenAdded, context, [watch, later](QScreen* screen) {
+    watch(screen);
+    later();
+  });
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, context, later);
+  QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context, later);
+}
 
 void SetVisible(QWidget* form, bool visible) {
   if (!visible) {
@@ -307,6 +471,8 @@ void RaiseToTop(QWidget* form) {
   }
   Activate(form);
 }
+
+void GiveKeysTo(QWidget* form) { form->activateWindow(); }
 
 void CloseScreen(Form* form) {
   if (form != mainForm) {

@@ -5,16 +5,20 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "app/desktop/window_manager.h"
 
 namespace wm {
 class ServerCanvas;
 }
+class QScreen;
 
 namespace ui {
 
@@ -41,23 +45,36 @@ class Form : public QWidget {
   QColor Color() const { return color_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   bool KeyPreview() const { return keyPreview_; }
+  // Where Tab goes past this screen's last control (Shift+Tab before its
+  // first, or either key on a screen without controls): on into `other`'s
+  // controls from their first (last), or back to `other` as it was.
+  enum class TabOut { Onward, Back };
+  void LeadTabTo(Form* other, TabOut how);
   void SetDefaultFont(const char* face, int pixels, QColor color);
 
-  // Drawing surface kept across repaints (only the backdrop uses one): its
-  // size is that of the screen the form is on, its ground the form's colour.
-  // Drawn on with DrawOnCanvas: `picture` at each of `places` in turn, as
-  // DrawPicture would. Made by the first drawing or CanvasSize().
+  // Drawing surface kept across repaints (only the backdrop uses one): it
+  // covers the screen the form is on, in that screen's device pixels, and its
+  // ground is the form's colour. Drawn on with DrawOnCanvas: `picture` at
+  // each of `places` (logical) in turn, as DrawPicture would on a window of
+  // that screen: at its place and size times the screen's ratio, the edges
+  // rounded alike for every picture (DeviceRect, ScaledPicture). Made by the
+  // first drawing or CanvasSize(); made again, empty, once the screen's size
+  // or ratio has changed.
   void DrawOnCanvas(const QImage& picture, std::span<const QPoint> places);
+  // The logical size the canvas covers.
   QSize CanvasSize();
+  // Device pixels to a logical one on the screen the form is on.
+  qreal ScreenRatio() const;
   bool HasCanvas() const;
   // Which canvas it is and how it stands: another key once it has been drawn
   // on other than through DrawOnCanvas, or made again.
   qint64 CanvasKey() const;
-  // The canvas as it stands, without asking for a repaint.
+  // The canvas as it stands, in device pixels, without asking for a repaint.
   QImage CanvasPicture() const;
   // The canvas as a bitmap of the program's own, to draw on directly (tests
-  // and benches). A canvas kept by the X server is taken back for it, and
-  // the server only shows it from then on.
+  // and benches); its device pixel ratio is the screen's. A canvas kept by
+  // the X server is taken back for it, and the server only shows it from
+  // then on.
   QImage& Canvas();
   // On X11, keep the canvas in the X server as the window's own background,
   // instead of a screen-sized bitmap here and a window buffer as large. Call
@@ -65,6 +82,14 @@ class Form : public QWidget {
   void KeepCanvasOnServer();
   // Whether the X server holds the canvas (and not a bitmap here).
   bool CanvasOnServer() const;
+
+  // Stands over the whole of `screen` (the backdrop), its canvas in that
+  // screen's pixels.
+  void CoverScreen(QScreen* screen);
+  // Where its layout puts it, on the screen whose top-left corner is
+  // `origin`, then moved in as far as it takes for its frame to lie within
+  // `area` (its top-left corner first, where it is larger).
+  void StandWithin(QPoint origin, const QRect& area);
 
   // Runs the screen's own key handler; used by the key preview.
   virtual void PreviewKey(QChar key) { Q_UNUSED(key); }
@@ -86,26 +111,39 @@ class Form : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   QPaintEngine* paintEngine() const override;
 
  private:
   void fitOuterSize();
   QSize canvasArea() const;
+  QSize deviceArea() const;
+  void fitCanvas();
+  void syncWindow();
   void paintOnServer(bool on);
   // Becomes a child of the one surface, where it stood and as it showed.
   void joinSurface(QWidget* surface);
+  // `picture` at the size of `device`, its place on the canvas; kept for the
+  // next one of the same size.
+  const QImage& scaledFor(const QImage& picture, const QRect& device);
 
   Frame frame_ = Frame::Single;
   QColor color_;
   bool keyPreview_ = false;
+  QPointer<Form> tabTo_;
+  TabOut tabOut_ = TabOut::Back;
   bool shownAtCreation_ = false;
   bool outer_ = false;
   bool watchedForFill_ = false;
-  QPoint place_;
   QSize size_;
   // When it last came in front, for the order of a move onto one surface.
   quint64 stackedAt_ = 0;
+  QPoint home_;  // where the layout puts it, from the screen's top-left
   QImage canvas_;
+  qreal canvasRatio_ = 0;  // the screen's when the canvas was made
+  // Scaled copies of the picture drawn last: one per size its tiles take.
+  qint64 scaledFrom_ = 0;
+  std::vector<QImage> scaled_;
   std::unique_ptr<wm::ServerCanvas> server_;
 };
 
@@ -120,11 +158,19 @@ Form* MainForm();
 // Forgets the main form (the screens are being destroyed).
 void ResetMainForm();
 
+// The screen the program's windows stand on: the primary one.
+QScreen* HomeScreen();
+// Runs `changed` from the event loop, once for a burst, after a screen came
+// or went, changed its size or scale, or another became the primary one.
+void OnScreensChanged(QObject* context, std::function<void()> changed);
+
 // Visible := true: a hidden form is shown, activated and put in front; a
 // shown one stays where it is. Visible := false hides it.
 void SetVisible(QWidget* form, bool visible);
 // Top of the window order and activated; not moved or resized.
 void RaiseToTop(QWidget* form);
+// Activated where it stands in the window order: the keys go to it.
+void GiveKeysTo(QWidget* form);
 // The main form: the program ends. Any other form: hidden.
 void CloseScreen(Form* form);
 // Shows the main form and runs the event loop until it is closed.

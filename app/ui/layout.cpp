@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/ui/accessibility.h"
+#include "app/ui/keyboard.h"
 #include "app/ui/pictures.h"
 
 namespace ui {
@@ -107,6 +109,7 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
         auto* b = new QPushButton(text, form);
         b->setObjectName(QString::fromLatin1(c.name.text));
         b->setAutoDefault(false);
+        ButtonKeysFor(b);
         w = b;
         break;
       }
@@ -116,6 +119,7 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
         QFont f = e->font();  // the child may type anything here
         f.setStyleStrategy(QFont::PreferDefault);
         e->setFont(f);
+        MarkFocusOnTop(e);
         w = e;
         break;
       }
@@ -139,6 +143,8 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
       case Kind::Image: {
         auto* i = new Image(form, c.name.text, c.flags & kStretch);
         if (c.picture) i->SetPicture(StoredPicture(c.picture));
+        i->SetName(text);
+        i->SetClickable(c.tabOrder >= 0);
         w = i;
         break;
       }
@@ -148,12 +154,10 @@ void BuildLayout(Form* form, std::span<const Component> layout) {
     applyFont(w, form, c);
     if (auto* l = qobject_cast<Label*>(w)) l->SetCaption(text);
     if (c.flags & kHidden) w->setVisible(false);
-    if (c.kind != Kind::Label && c.kind != Kind::Image) {
-      windowed.push_back(w);
-      if (c.tabOrder >= 0) tabOrder.emplace_back(c.tabOrder, w);
-    } else {
-      w->setFocusPolicy(Qt::NoFocus);
-    }
+    if (c.flags & kUnseen) SetNeverSeen(w);
+    if (c.kind != Kind::Label && c.kind != Kind::Image) windowed.push_back(w);
+    if (c.kind == Kind::Label) w->setFocusPolicy(Qt::NoFocus);
+    if (c.tabOrder >= 0 && c.kind != Kind::Label) tabOrder.emplace_back(c.tabOrder, w);
   }
   for (QWidget* w : windowed) w->raise();
   std::stable_sort(tabOrder.begin(), tabOrder.end(),

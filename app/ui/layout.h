@@ -25,6 +25,8 @@ enum Flags : unsigned {
   kStretch = 1u << 1,    // image stretched to the control
   kFixedSize = 1u << 2,  // label keeps its stored size
   kOpaque = 1u << 3,     // label painted on its own background colour
+  kUnseen = 1u << 4,     // never seen by the child (an operation, a picture kept under
+                         // other controls): not in the accessibility tree
 };
 
 struct FontSpec {
@@ -56,10 +58,13 @@ struct Component {
   Kind kind;
   Name name;
   int left, top, width, height;
-  const char* text = "";  // caption, text or title ("|"-separated radio items follow the title)
+  // Caption, text or title ("|"-separated radio items follow the title); for
+  // an image, what it shows or what a click on it does, as a screen reader
+  // says it (empty: named after the picture it is given).
+  const char* text = "";
   FontSpec font = {};
   unsigned flags = kNone;
-  int tabOrder = -1;              // windowed controls only
+  int tabOrder = -1;              // windowed controls, and images a click on which does something
   const char* picture = nullptr;  // stored picture resource
   QRgb background = 0xFFFFFF;     // opaque labels
 };

@@ -20,14 +20,17 @@ tiles() {  # file r g b
   echo $(((n + FACE / 2) / FACE))
 }
 
-# One column from the bottom row up: B blue, R red, . empty ("BBBBB.....").
+# One column from the bottom row up: B blue, R red, . empty ("BBBBB.....");
+# one read of the screenshot.
 column() {  # file x
-  local s="" r c
+  local s="" r c format=""
   for ((r = 9; r >= 0; r--)); do
-    c=$(pixel "$1" $((COUNTERS_X + $2 + 16)) $((COUNTERS_Y + ROW_TOPS[r] + 16)))
+    format+="%[hex:p{$((COUNTERS_X + $2 + 16)),$((COUNTERS_Y + ROW_TOPS[r] + 16))}] "
+  done
+  for c in $(convert "$1" -format "$format" info:); do
     case $c in
-      "#3F3FFF") s+=B ;;
-      "#FF0700") s+=R ;;
+      3F3FFF) s+=B ;;
+      FF0700) s+=R ;;
       *) s+=. ;;
     esac
   done

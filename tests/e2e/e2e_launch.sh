@@ -51,13 +51,14 @@ kill -0 "$PID" || fail "the first program ended: $(cat "$WORK/out.log")"
 before=$(windows)
 spellings=("$DISPLAY.0" "unix$DISPLAY" "localhost$DISPLAY" "/tmp/.X11-unix/X$NUMBER")
 for spelling in "${spellings[@]}"; do
+  # Not every X library takes every spelling (a path needs libxcb 1.16;
+  # Debian 13's libxcb refuses unix:N): only those any X program could open.
+  if ! DISPLAY=$spelling xdpyinfo >/dev/null 2>&1; then
+    echo "note: this X library does not open $spelling"
+    continue
+  fi
   start=$(date +%s%N)
   if ! (as_user "$spelling" timeout 5 "$WORK/poronka") >"$WORK/second.log" 2>&1; then
-    # A path for DISPLAY needs libxcb 1.16.
-    if [ "${spelling:0:1}" = / ] && grep -q 'could not connect' "$WORK/second.log"; then
-      echo "note: this libxcb does not take $spelling"
-      continue
-    fi
     fail "a launch on $spelling did not end by itself: $(cat "$WORK/second.log")"
   fi
   took=$(ms_since "$start")

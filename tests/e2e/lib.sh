@@ -10,7 +10,8 @@ if [ -z "${PORONKA_E2E_DISPLAY:-}" ]; then
   # Every process of this run inherits the mark, also those that leave their
   # parent (a session bus and what it starts): the end finds them by it.
   export PORONKA_E2E_RUN="$$.$(date +%s%N)"
-  exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$@"
+  # A script may ask for a larger screen; xrandr can make it smaller later.
+  exec xvfb-run -a -s "-noreset -screen 0 ${PORONKA_E2E_SCREEN:-1280x1024}x24" "$0" "$@"
 fi
 
 PROGRAM=$(realpath "$1")
@@ -68,6 +69,10 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$WORK/shot.png" ] && echo "last screenshot: $WORK/shot.png" >&2
+  if [ -s "$WORK/out.log" ]; then
+    echo "the program's last lines:" >&2
+    tail -n 8 "$WORK/out.log" | sed 's/^/  /' >&2
+  fi
   KEEP_WORK=1
   exit 1
 }
@@ -315,4 +320,88 @@ wait_for_quietly() {  # seconds command...
     [ $SECONDS -lt $end ] || return 1
     sleep 0.05
   done
+}
+
+# ----------------------------------------------------------- scaled desktops
+
+# The X server's screen at another size, up to the one it started with: a mode
+# of its one output.
+screen_mode() {  # WxH
+  local output
+  output=$(xrandr | awk '/ connected/ {print $1; exit}')
+  xrandr --newmode "$1" 0 "${1%x*}" 0 0 0 "${1#*x}" 0 0 0 2>/dev/null || true
+  xrandr --addmode "$output" "$1" 2>/dev/null || true
+  xrandr --output "$output" --mode "$1"
+}
+
+# The desktop's scale as the X resources say it, read by a program at its
+# start: Xft.dpi 96 is 100 %, 192 is 200 %.
+xft_dpi() {  # dpi
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$1"$'\n'
+}
+
+# RATIO: the scale the checks below work at (1.5 for 150 %).
+RATIO=1
+
+# Whether a length on the screen is the layout's times the ratio, rounded
+# either way where it falls on a half.
+is_scaled() {  # device layout
+  awk -v d="$1" -v v="$2" -v r="$RATIO" 'BEGIN { e = d - v * r; exit !(e <= 0.5 && e >= -0.5) }'
+}
+
+# Whether a window's client area stands where the layout puts it, times the
+# ratio: left, top, width and height.
+scaled_window() {  # window left top width height
+  local x y w h
+  read -r x y w h < <(client_area "$1")
+  is_scaled "$x" "$2" && is_scaled "$y" "$3" && is_scaled "$w" "$4" && is_scaled "$h" "$5"
+}
+
+# A wallpaper of tiles that touch (step = tile size) as the screen should show
+# it at RATIO, made here from the 1x tile: the grid from the top-left corner,
+# at least `columns` x `rows`, grown until it covers the logical screen; each
+# tile's edges at their places times the ratio, rounded, and the tile sampled
+# to the size between them (ImageMagick's -sample: the pixel under each
+# pixel's centre, the upper-left one on a boundary).
+wallpaper_picture() {  # out tile columns rows logicalWxH screenWxH
+  local out=$1 tile=$2 columns=$3 rows=$4 w h args=() i j x y W H file
+  read -r w h < <(identify -format '%w %h\n' "$tile")
+  while [ $((columns * w)) -lt "${5%x*}" ]; do columns=$((columns + 1)); done
+  while [ $((rows * h)) -lt "${5#*x}" ]; do rows=$((rows + 1)); done
+  read -r -a x < <(awk -v n="$columns" -v s="$w" -v r="$RATIO" \
+    'BEGIN { for (i = 0; i <= n; i++) printf "%d ", int(i * s * r + 0.5); print "" }')
+  read -r -a y < <(awk -v n="$rows" -v s="$h" -v r="$RATIO" \
+    'BEGIN { for (i = 0; i <= n; i++) printf "%d ", int(i * s * r + 0.5); print "" }')
+  for ((j = 0; j < rows; j++)); do
+    args+=("(")
+    for ((i = 0; i < columns; i++)); do
+      W=$((x[i + 1] - x[i])) H=$((y[j + 1] - y[j]))
+      file="$WORK/tile-${W}x$H.png"
+      [ -f "$file" ] || convert "$tile" -sample "${W}x$H!" "$file"
+      args+=("$file")
+    done
+    args+=(+append ")")
+  done
+  convert -background '#000080' "${args[@]}" -append -extent "$6" +repage "$out"
+  rm -f "$WORK"/tile-*.png
+}
+
+# How many pixels of the screen as it is now differ from `expected` outside
+# the given windows' client areas and rectangles "x y w h" (one grab of the
+# screen, one comparison).
+differing_pixels() {  # expected window|"x y w h"...
+  local expected=$1 masks=() x y w h area
+  shift
+  for area in "$@"; do
+    case $area in *" "*) read -r x y w h <<<"$area" ;; *) read -r x y w h < <(client_area "$area") ;; esac
+    masks+=(-draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))")
+  done
+  convert x:root "$expected" -fill black "${masks[@]}" -metric AE -compare \
+    -format '%[distortion]\n' info: 2>/dev/null
+}
+
+# A tile as the picture library cuts it from the sprite sheet.
+sheet_tile() {  # out left top width height
+  convert "$(dirname "${BASH_SOURCE[0]}")/../../assets/sprite_sheet.bmp" \
+    -crop "$4x$5+$2+$3" +repage -type TrueColor "$1"
 }
