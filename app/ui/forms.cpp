@@ -147,11 +147,14 @@ const QImage& Form::scaledFor(const QImage& picture, const QRect& device) {
 
 void Form::CoverScreen(QScreen* screen) {
   if (!screen) return;
-  if (this->screen() != screen) setScreen(screen);
+  if (isWindow() && this->screen() != screen) setScreen(screen);
   const QRect area = screen->geometry();
+  const QScreen* home = HomeScreen();
+  // Its place as a layout's, for a move onto one surface, where it stands.
+  home_ = area.topLeft() - (home ? home->geometry().topLeft() : QPoint());
   outer_ = false;
   size_ = area.size();
-  move(area.topLeft());
+  move(isWindow() ? area.topLeft() : home_);
   if (frame_ == Frame::Single || frame_ == Frame::SingleBare)
     setFixedSize(size_);
   else
