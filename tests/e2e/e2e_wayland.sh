@@ -5,7 +5,10 @@
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$WORK/wl"
-weston --backend=headless-backend.so --use-pixman --socket=poronka-wl \
+# Without weston's fade-in of the whole screen, which may still be dimming
+# the first screenshots.
+printf '[shell]\nstartup-animation=none\nanimation=none\n' >"$WORK/weston.ini"
+weston --backend=headless-backend.so --use-pixman --config="$WORK/weston.ini" --socket=poronka-wl \
   --width=1280 --height=1024 --debug >"$WORK/weston.log" 2>&1 &
 WM_PID=$!
 export WAYLAND_DISPLAY=poronka-wl

@@ -6,7 +6,10 @@
 # (its headless back end has none); the program is given no X display.
 source "$(dirname "$0")/lib.sh"
 
-weston --backend=x11-backend.so --use-pixman --socket=poronka-wl \
+# Without weston's fade-in of the whole screen, which may still be dimming
+# the first screenshots.
+printf '[shell]\nstartup-animation=none\nanimation=none\n' >"$WORK/weston.ini"
+weston --backend=x11-backend.so --use-pixman --config="$WORK/weston.ini" --socket=poronka-wl \
   --width=1280 --height=1024 >"$WORK/weston.log" 2>&1 &
 WM_PID=$!
 export WAYLAND_DISPLAY=poronka-wl
