@@ -14,30 +14,12 @@
 #include "pictures/wallpaper_chooser.h"
 #include "rewards/badge.h"
 #include "tests/fixture.h"
+#include "tests/wallpaper_grids.h"
 
 namespace {
 
-struct Grid {
-  int columns, columnStep, rows, rowStep;
-};
-
-// clang-format off
-const Grid kGrids[11] = {
-    {},           {15, 90, 11, 159}, {21, 70, 11, 70}, {21, 64, 15, 64}, {11, 150, 11, 107},
-    {19, 60, 15, 60}, {19, 59, 15, 60}, {31, 40, 26, 40}, {41, 29, 31, 30}, {31, 40, 21, 40},
-    {31, 40, 21, 40},
-};
-// clang-format on
-
-// Every pixel different, so that a misplaced or missing one shows.
-QImage noise(QSize size, int salt) {
-  QImage picture(size, QImage::Format_RGB32);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(
-          x, y, qRgb((x * 7 + salt) & 0xFF, (y * 5 + salt * 3) & 0xFF, (x + y + salt) & 0xFF));
-  return picture;
-}
+using fixture::Grid;
+using fixture::kGrids;
 
 QScreen* screenAt(qreal ratio) {
   for (QScreen* s : QGuiApplication::screens())
@@ -98,10 +80,10 @@ QImage backdrop() {
 
 // Noisy tiles everywhere, so that each wallpaper's pixels can be told apart.
 void noisyTiles() {
-  Form7->Image1->SetPicture(noise({640, 400}, 1));
+  Form7->Image1->SetPicture(fixture::Noise({640, 400}, 1));
   PORONKA->Button20Click();
-  Form9->Img(9)->SetPicture(noise({40, 40}, 9));
-  Form9->Img(10)->SetPicture(noise({40, 40}, 10));
+  Form9->Img(9)->SetPicture(fixture::Noise({40, 40}, 9));
+  Form9->Img(10)->SetPicture(fixture::Noise({40, 40}, 10));
 }
 
 }  // namespace
