@@ -38,4 +38,7 @@ for socket in "$XDG_RUNTIME_DIR/poronka-wl" "$WORK/wl-link"; do
     fail "a launch on $socket ended with $?: $(cat "$WORK/second.log")"
 done
 kill -0 "$PID" || fail "the first program ended"
+# With no X display named, no X connection is tried first, nor warned about.
+! grep -q 'qt\.qpa\.xcb\|platform plugin "xcb"' "$WORK/out.log" ||
+  fail "an X connection was tried: $(head -n 2 "$WORK/out.log")"
 echo "PASS"

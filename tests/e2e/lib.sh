@@ -260,10 +260,15 @@ sum_from_counters() {
   echo $((a + b))
 }
 
+# The counters make a sum of 10 to 18, the same in two looks a moment apart: a
+# compositing window manager may still show the last problem's counters for a
+# frame or two after the window maps again.
 counters_make_a_sum() {
   local sum
   sum=$(sum_from_counters)
-  [ "$sum" -ge 10 ] && [ "$sum" -le 18 ]
+  [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || return 1
+  sleep 0.2
+  [ "$(sum_from_counters)" = "$sum" ]
 }
 
 # "あってるよ" in white on the board.
@@ -278,8 +283,8 @@ answer_right() {
   local sum
   click_drill 212 293
   wait_for 5 "the counter window" counters_shown
-  # A compositing window manager shows the counters a moment after the
-  # window maps.
+  # A compositing window manager shows this problem's counters a moment after
+  # the window maps.
   wait_for_quietly 3 counters_make_a_sum || true
   sum=$(sum_from_counters)
   [ "$sum" -ge 10 ] && [ "$sum" -le 18 ] || fail "read a sum of $sum from the counters"
