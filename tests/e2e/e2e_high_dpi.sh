@@ -29,16 +29,6 @@ shows() {  # expected window...
   [ "$DIFFERING" = 0 ]
 }
 
-# The counter window, once it shows: the program's window of its size.
-the_counters() {
-  local w cw ch
-  COUNTERS=""
-  for w in $(xdotool search --all --pid "$PID" --name '' 2>/dev/null); do
-    read -r _ _ cw ch < <(client_area "$w")
-    if is_scaled "$cw" 114 && is_scaled "$ch" 422 && viewable "$w"; then COUNTERS=$w; fi
-  done
-  [ -n "$COUNTERS" ]
-}
 # With no frames, the counter window's client area ends where the board's
 # begins, tops level.
 touching() {

@@ -6,18 +6,6 @@
 PORONKA_E2E_SCREEN=2560x1600
 source "$(dirname "$0")/lib.sh"
 
-# The desktop's settings daemon tells running programs the scale (Xft/DPI in
-# 1024ths of a dot per inch), as a desktop does when its scale is changed.
-scale() {  # dpi
-  echo "Xft/DPI $(($1 * 1024))" >"$WORK/xsettings"
-  if [ -z "${XSETTINGS_PID:-}" ]; then
-    xsettingsd -c "$WORK/xsettings" >"$WORK/xsettings.log" 2>&1 &
-    XSETTINGS_PID=$!
-  else
-    kill -HUP "$XSETTINGS_PID"
-  fi
-  RATIO=$(awk -v d="$1" 'BEGIN { print d / 96 }')
-}
 
 # Whether the backdrop covers exactly this area of the screen, or more.
 covers() {  # x y w h

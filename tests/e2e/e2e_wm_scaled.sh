@@ -5,17 +5,6 @@
 PORONKA_E2E_SCREEN=1920x1080
 source "$(dirname "$0")/lib.sh"
 
-# The desktop's scale, told to running programs (Xft/DPI in 1024ths).
-scale() {  # dpi
-  echo "Xft/DPI $(($1 * 1024))" >"$WORK/xsettings"
-  if [ -z "${XSETTINGS_PID:-}" ]; then
-    xsettingsd -c "$WORK/xsettings" >"$WORK/xsettings.log" 2>&1 &
-    XSETTINGS_PID=$!
-  else
-    kill -HUP "$XSETTINGS_PID"
-  fi
-  RATIO=$(awk -v d="$1" 'BEGIN { print d / 96 }')
-}
 
 # A window's frame: left, top and right edge (exclusive), in the X server's pixels.
 frame_to_outer() {  # window
@@ -34,16 +23,6 @@ board_scaled() {
   is_scaled "$fx" 208 && is_scaled "$fy" 6 && is_scaled "$w" 283 && is_scaled "$h" 422
 }
 
-# The counter window, once it shows: the program's window of its size.
-the_counters() {
-  local w cw ch
-  COUNTERS=""
-  for w in $(xdotool search --all --pid "$PID" --name '' 2>/dev/null); do
-    read -r _ _ cw ch < <(client_area "$w")
-    if is_scaled "$cw" 114 && is_scaled "$ch" 422 && viewable "$w"; then COUNTERS=$w; fi
-  done
-  [ -n "$COUNTERS" ]
-}
 
 # Asks for the hint, as "わかんない" on the board does, and waits for the
 # counter window against the board.

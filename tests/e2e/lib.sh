@@ -410,3 +410,29 @@ sheet_tile() {  # out left top width height
   convert "$(dirname "${BASH_SOURCE[0]}")/../../assets/sprite_sheet.bmp" \
     -crop "$4x$5+$2+$3" +repage -type TrueColor "$1"
 }
+
+# ---------------------------------------------------------- scaled desktops
+
+# The desktop's settings daemon tells running programs the scale (Xft/DPI in
+# 1024ths of a dot per inch), as a desktop does when its scale is changed.
+scale() {  # dpi
+  echo "Xft/DPI $(($1 * 1024))" >"$WORK/xsettings"
+  if [ -z "${XSETTINGS_PID:-}" ]; then
+    xsettingsd -c "$WORK/xsettings" >"$WORK/xsettings.log" 2>&1 &
+    XSETTINGS_PID=$!
+  else
+    kill -HUP "$XSETTINGS_PID"
+  fi
+  RATIO=$(awk -v d="$1" 'BEGIN { print d / 96 }')
+}
+
+# The counter window, once it shows: the program's window of its size.
+the_counters() {
+  local w cw ch
+  COUNTERS=""
+  for w in $(xdotool search --all --pid "$PID" --name '' 2>/dev/null); do
+    read -r _ _ cw ch < <(client_area "$w")
+    if is_scaled "$cw" 114 && is_scaled "$ch" 422 && viewable "$w"; then COUNTERS=$w; fi
+  done
+  [ -n "$COUNTERS" ]
+}
