@@ -132,6 +132,11 @@ TForm2::TForm2() : ui::Form("Form2") {
     wm::OnMoved(PORONKA, this, [this] {
       if (isVisible()) StandBesideBoard();
     });
+  // A change of scale may reach this window after the board: once it has its
+  // own new size, it stands again.
+  wm::OnMoved(this, this, [this] {
+    if (isVisible() && devicePixelRatioF() != stoodAtRatio_) StandBesideBoard();
+  });
   // Showing the window gives it the keys; its one control, and Tab, lead
   // back to the board.
   Button1->setAccessibleName(QStringLiteral("こくばんに もどる"));
@@ -151,6 +156,7 @@ void TForm2::Button1Click() { ui::GiveKeysTo(PORONKA); }
 // On X11 the place is then put right to the device pixel, which a scaled
 // desktop's logical pixels cannot always name.
 void TForm2::StandBesideBoard() {
+  stoodAtRatio_ = devicePixelRatioF();
   QMargins margins = wm::FrameMargins(this);
   if (margins.isNull()) margins = wm::FrameMargins(PORONKA);
   const QPoint at = wm::LeftOf(PORONKA->frameGeometry(), size(), margins);

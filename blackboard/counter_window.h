@@ -30,6 +30,7 @@ class TForm2 : public ui::Form {
 
  private:
   bool watchingFrame_ = false;
-  int corrections_ = 0;  // moves asked for since it was framed, this showing
+  int corrections_ = 0;     // moves asked for since it was framed, this showing
+  qreal stoodAtRatio_ = 0;  // the device pixel ratio it last stood beside the board at
   std::array<ui::Image*, 62> images_{};
 };

@@ -338,7 +338,11 @@ bool StandLeftOf(QWidget* window, const QWidget* anchor) {
     return false;
   if (self.frame.isNull()) self.frame = board.frame;
   const QRect boardFrame = board.client.marginsAdded(board.frame);
-  const QPoint at = LeftOf(boardFrame, self.client.size(), self.frame);
+  // The size Qt has asked for at the window's scale: after a change of scale
+  // the server may not have it yet (a window manager applies it when it gets
+  // to it), and the old width would put the window over the board.
+  const QSize size = (QSizeF(window->size()) * window->devicePixelRatioF()).toSize();
+  const QPoint at = LeftOf(boardFrame, size, self.frame);
   // Asked for even where it stands there now: a move Qt has just asked for
   // may still be on its way, and this one must come after it. A request names
   // where the frame's top-left corner goes, or with static gravity (which Qt
