@@ -97,6 +97,12 @@ void Sync() {
 
 namespace {
 
+// A size of `window`'s, in logical pixels, in the X server's: what Qt asks
+// the server for at the window's scale.
+QSize inServerPixels(const QWidget* window, QSize size) {
+  return (QSizeF(size) * window->devicePixelRatioF()).toSize();
+}
+
 // The atoms used here, interned once in one round trip.
 struct Atoms {
   xcb_atom_t motifHints, netWmState, skipTaskbar, skipPager, netWmName, netWmIconName, utf8,
@@ -245,7 +251,7 @@ class FillWatch : public QAbstractNativeEventFilter {
     const QWidget* w = QWidget::find(change->window);
     if (!w || !w->isWindow() || w->minimumSize() != w->maximumSize()) return false;
     const QSize given(change->width, change->height);
-    const QSize fixed = (QSizeF(w->maximumSize()) * w->devicePixelRatioF()).toSize();
+    const QSize fixed = inServerPixels(w, w->maximumSize());
     if (given == fixed || given != rootSize()) return false;
     // Later, once Qt has seen the change itself; and only once.
     QTimer::singleShot(0, qApp, std::exchange(filled_, nullptr));
@@ -341,8 +347,7 @@ bool StandLeftOf(QWidget* window, const QWidget* anchor) {
   // The size Qt has asked for at the window's scale: after a change of scale
   // the server may not have it yet (a window manager applies it when it gets
   // to it), and the old width would put the window over the board.
-  const QSize size = (QSizeF(window->size()) * window->devicePixelRatioF()).toSize();
-  const QPoint at = LeftOf(boardFrame, size, self.frame);
+  const QPoint at = LeftOf(boardFrame, inServerPixels(window, window->size()), self.frame);
   // Asked for even where it stands there now: a move Qt has just asked for
   // may still be on its way, and this one must come after it. A request names
   // where the frame's top-left corner goes, or with static gravity (which Qt

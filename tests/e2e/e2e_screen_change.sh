@@ -6,7 +6,6 @@
 PORONKA_E2E_SCREEN=2560x1600
 source "$(dirname "$0")/lib.sh"
 
-
 # Whether the backdrop covers exactly this area of the screen, or more.
 covers() {  # x y w h
   local x y w h

@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$WORK/wl"
-# Without weston's fade-in of the whole screen, which may still be dimming
-# the first screenshots, and without its panel: weston 14 (Debian 13) keeps
-# its panel above a full-screen surface on a headless output.
-printf '[shell]\nstartup-animation=none\nanimation=none\npanel-position=none\n' >"$WORK/weston.ini"
+weston_config "$WORK/weston.ini"
 weston --backend=headless-backend.so --use-pixman --config="$WORK/weston.ini" --socket=poronka-wl \
   --width=1280 --height=1024 --debug >"$WORK/weston.log" 2>&1 &
 WM_PID=$!

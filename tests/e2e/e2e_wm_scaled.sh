@@ -5,7 +5,6 @@
 PORONKA_E2E_SCREEN=1920x1080
 source "$(dirname "$0")/lib.sh"
 
-
 # A window's frame: left, top and right edge (exclusive), in the X server's pixels.
 frame_to_outer() {  # window
   local x y w h l r t b
@@ -22,7 +21,6 @@ board_scaled() {
   read -r _ _ w h < <(client_area "$DRILL")
   is_scaled "$fx" 208 && is_scaled "$fy" 6 && is_scaled "$w" 283 && is_scaled "$h" 422
 }
-
 
 # Asks for the hint, as "わかんない" on the board does, and waits for the
 # counter window against the board.

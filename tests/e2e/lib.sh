@@ -436,3 +436,13 @@ the_counters() {
   done
   [ -n "$COUNTERS" ]
 }
+
+# ---------------------------------------------------------------- weston
+
+# weston's settings for the runs: without its fade-in of the whole screen,
+# which may still be dimming the first screenshots, and without its panel:
+# weston 14 (Debian 13) keeps its panel above a full-screen surface on a
+# headless output.
+weston_config() {  # out
+  printf '[shell]\nstartup-animation=none\nanimation=none\npanel-position=none\n' >"$1"
+}
